@@ -1,0 +1,204 @@
+// UniversalInteger: the library's exact signed integer.
+//
+// Representation: a sign (+1 or -1, signed 16 bits), a count of significant
+// 16-bit "short digits" (0 to 6, signed 16 bits), and a 96-bit magnitude in
+// three unsigned 32-bit words, least significant first. The record is 16
+// bytes, copied word by word across the flat interface, so its field order
+// and widths are part of the host interface.
+//
+// Invariants every operation keeps, and every operation relies on:
+//   - the magnitude is at most 2^96 - 1;
+//   - the digit count is exact (one more than the index of the highest
+//     nonzero short digit; 0 for zero), and comparisons decide by it first;
+//   - words the digit count does not cover are zero;
+//   - zero is (+1, 0, 0, 0, 0). A negative zero (sign -1, count 0) can only
+//     come from a wrapped product or from a host's record; it is distinct
+//     from zero in comparisons and images, and arithmetic treats it as zero.
+//
+// Addition and subtraction throw UTypes_StatusCodeException(UTypes_Overflow)
+// when a magnitude would pass 2^96 - 1; multiplication deliberately keeps its
+// product modulo 2^96 with the product of the signs. Division truncates
+// toward zero; a nonzero dividend over a zero divisor throws UTypes_Error.
+// rem takes the sign of the dividend, mod the sign of the divisor.
+//
+// A record that breaks the invariants (any 16 bytes a host hands in) never
+// makes an operation read or write outside its records, loop without end or
+// hit undefined behaviour; what such an operation computes is unspecified.
+#ifndef UNIVERSALTYPES_UNIVERSAL_INTEGER_H
+#define UNIVERSALTYPES_UNIVERSAL_INTEGER_H
+
+#include <cstddef>
+#include <cstdint>
+
+#include "universaltypes/export.h"
+#include "universaltypes/status.h"
+
+enum UniversalIntegerChoice : int {
+  IntegerLowChoice = 0,   // -(2^96 - 1)
+  IntegerHighChoice = 1,  // +(2^96 - 1)
+};
+
+// The first operand's magnitude relative to the second's.
+enum UniversalInteger_Comparison_t : int {
+  Comparison_Less = 0,
+  Comparison_Equal = 1,
+  Comparison_Greater = 2,
+};
+
+enum MachineEndian_t : int {
+  LittleEndian = 0,
+  BigEndian = 1,
+};
+
+// Working record of the digit arithmetic: two short digits more than a
+// UniversalInteger holds, so a division's working dividend (up to seven
+// digits) and a product's overflow digits fit. Its first 16 bytes have the
+// layout of a UniversalInteger in short-digit form.
+struct UniversalIntegerExtended {
+  std::int16_t sign;
+  std::int16_t count;
+  std::uint16_t digits[8];
+};
+
+class UTYPES_API UniversalInteger {
+ public:
+  enum StatusCodes {
+    Status_OK = 0,
+    Status_Error = 1,
+  };
+
+  UniversalInteger();
+  UniversalInteger(int value);
+  // Sets the status word to 0, or to 1 (leaving the record unwritten) for a
+  // choice other than the two presets.
+  UniversalInteger(UniversalIntegerChoice choice);
+
+  UniversalInteger_Comparison_t CompareMagnitude(const UniversalInteger& other) const;
+  // Signed relations: the sign fields decide first, so a negative zero lies
+  // below zero and above every negative nonzero value.
+  bool operator==(const UniversalInteger& other) const;
+  bool operator!=(const UniversalInteger& other) const;
+  bool operator<(const UniversalInteger& other) const;
+  bool operator<=(const UniversalInteger& other) const;
+  bool operator>(const UniversalInteger& other) const;
+  bool operator>=(const UniversalInteger& other) const;
+
+  UniversalInteger operator+(const UniversalInteger& other) const;
+  UniversalInteger operator-(const UniversalInteger& other) const;
+  // Leave the object unchanged when they throw.
+  UniversalInteger& operator+=(const UniversalInteger& other);
+  UniversalInteger& operator-=(const UniversalInteger& other);
+
+  // Magnitude modulo 2^96, sign the product of the signs; never throws.
+  UniversalInteger operator*(const UniversalInteger& other) const;
+  UniversalInteger operator*(int other) const;
+
+  UniversalInteger operator/(const UniversalInteger& divisor) const;
+  UniversalInteger operator/(int divisor) const;
+  UniversalInteger rem(const UniversalInteger& divisor) const;
+  UniversalInteger mod(const UniversalInteger& divisor) const;
+
+  // Integer array form: sign, digit count, word 0, word 1, word 2. Import
+  // takes the low 16 bits of the first two ints and validates nothing.
+  void ConvertIntsToUniversalInteger(int* ints);
+  void ConvertUniversalIntegerToInts(int* ints) const;
+
+  static const UniversalInteger& Get_TheConstantZero();
+  static const UniversalInteger& Get_TheConstantOne();
+  static MachineEndian_t Get_MachineEndian();
+  // 1 after an overflow, until the next construction from a choice.
+  static StatusCodes Status();
+
+ private:
+  friend class UniversalTime;
+  // Field access for the library's own helpers; not part of the interface.
+  friend struct IntegerInternals;
+
+  constexpr UniversalInteger(std::int16_t sign, std::int16_t count, std::uint32_t word0,
+                             std::uint32_t word1, std::uint32_t word2)
+      : _sign(sign), _count(count), _words{word0, word1, word2} {}
+
+  void AddMagnitude(const UniversalInteger& other, UniversalInteger& result) const;
+  // Precondition: |this| > |other|.
+  void SubtractMagnitude(const UniversalInteger& other, UniversalInteger& result) const;
+
+  // Short-digit machinery shared by multiplication, division and the images.
+  void ToggleBetweenShortAndIntDigits();
+  short CountShortDigits() const;
+  void MultiplyByOneDigit(std::uint16_t digit, UniversalIntegerExtended& accumulator,
+                          int shift) const;
+
+  // Long division (Knuth's algorithm D, base 65536), all in short-digit form.
+  void DivideShortDigits(const UniversalInteger& divisor, UniversalInteger& quotient,
+                         UniversalInteger& remainder);
+  UniversalInteger_Comparison_t CompareShortDigitsMagnitude(const UniversalInteger& other) const;
+  std::uint16_t NormalizeForDivision(const UniversalInteger& divisor,
+                                     UniversalIntegerExtended& dividendWork,
+                                     UniversalIntegerExtended& divisorWork) const;
+  void DivideByOneDigit(std::uint16_t divisor, UniversalInteger& quotient,
+                        std::uint16_t& remainder) const;
+  static std::uint16_t EstimateQuotientDigit(const UniversalIntegerExtended& dividendWork,
+                                             const UniversalIntegerExtended& divisorWork,
+                                             int step);
+  static std::uint16_t MultiplyAndSubtract(UniversalIntegerExtended& dividendWork,
+                                           const UniversalIntegerExtended& divisorWork,
+                                           std::uint16_t estimate, int step);
+
+  std::int16_t _sign;
+  std::int16_t _count;
+  std::uint32_t _words[3];
+
+  static const UniversalInteger _zero;
+  static const UniversalInteger _one;
+  static const UniversalInteger IntegerHigh;
+  static const UniversalInteger IntegerLow;
+  static const MachineEndian_t _machineEndian;
+  static StatusCodes _status;
+};
+
+// Flat interface: plain C names over records passed by pointer. Comparisons
+// return 1 or 0; arithmetic returns a UTypes_StatusCode and writes the result
+// only on success (the result may be either operand). A null pointer is
+// refused: comparisons return 0, arithmetic returns UTypes_Error.
+UTYPES_C_API int UniversalIntegerEqualsUniversalInteger(const UniversalInteger* left,
+                                                        const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerNotEqualUniversalInteger(const UniversalInteger* left,
+                                                          const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerLessThanUniversalInteger(const UniversalInteger* left,
+                                                          const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerLessEqualUniversalInteger(const UniversalInteger* left,
+                                                           const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerGreaterThanUniversalInteger(const UniversalInteger* left,
+                                                             const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerGreaterEqualUniversalInteger(const UniversalInteger* left,
+                                                              const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerMagnitudeLessThanUniversalInteger(const UniversalInteger* left,
+                                                                   const UniversalInteger* right);
+UTYPES_C_API int UniversalIntegerMagnitudeGreaterThanUniversalInteger(
+    const UniversalInteger* left, const UniversalInteger* right);
+
+UTYPES_C_API int UniversalIntegerPlusUniversalInteger(const UniversalInteger* left,
+                                                      const UniversalInteger* right,
+                                                      UniversalInteger* result);
+UTYPES_C_API int UniversalIntegerMinusUniversalInteger(const UniversalInteger* left,
+                                                       const UniversalInteger* right,
+                                                       UniversalInteger* result);
+UTYPES_C_API int UniversalIntegerTimesUniversalInteger(const UniversalInteger* left,
+                                                       const UniversalInteger* right,
+                                                       UniversalInteger* result);
+UTYPES_C_API int UniversalIntegerTimesInt(const UniversalInteger* left, int right,
+                                          UniversalInteger* result);
+// Return UTypes_Error for a nonzero dividend over a zero divisor.
+UTYPES_C_API int UniversalIntegerDividedByUniversalInteger(const UniversalInteger* left,
+                                                           const UniversalInteger* right,
+                                                           UniversalInteger* result);
+UTYPES_C_API int UniversalIntegerDividedByInt(const UniversalInteger* left, int right,
+                                              UniversalInteger* result);
+UTYPES_C_API int UniversalIntegerRemUniversalInteger(const UniversalInteger* left,
+                                                     const UniversalInteger* right,
+                                                     UniversalInteger* result);
+UTYPES_C_API int UniversalIntegerModUniversalInteger(const UniversalInteger* left,
+                                                     const UniversalInteger* right,
+                                                     UniversalInteger* result);
+
+#endif  // UNIVERSALTYPES_UNIVERSAL_INTEGER_H

@@ -1,0 +1,106 @@
+// Field-level helpers shared by the UniversalInteger sources.
+//
+// The short-digit view reads the 12 magnitude bytes as six 16-bit digits in
+// memory order. On a little-endian machine that is the int-digit form itself;
+// on a big-endian machine ToggleBetweenShortAndIntDigits swaps the halves of
+// each word first. The digits are read and written through memcpy on the
+// bytes, never through a pointer of another type, so the view is defined
+// behaviour on either byte order.
+#ifndef UNIVERSALTYPES_SRC_INTEGER_INTEGER_INTERNALS_H
+#define UNIVERSALTYPES_SRC_INTEGER_INTEGER_INTERNALS_H
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+#include "universaltypes/universal_integer.h"
+
+struct IntegerInternals {
+  static constexpr int kMaxDigits = 6;
+  static constexpr std::int16_t kPlus = 1;
+  static constexpr std::int16_t kMinus = -1;
+
+  static constexpr UniversalInteger Make(std::int16_t sign, std::int16_t count,
+                                         std::uint32_t word0, std::uint32_t word1,
+                                         std::uint32_t word2) {
+    return UniversalInteger(sign, count, word0, word1, word2);
+  }
+
+  static std::int16_t& Sign(UniversalInteger& value) { return value._sign; }
+  static std::int16_t Sign(const UniversalInteger& value) { return value._sign; }
+  static std::int16_t& Count(UniversalInteger& value) { return value._count; }
+  static std::int16_t Count(const UniversalInteger& value) { return value._count; }
+  static std::uint32_t* Words(UniversalInteger& value) { return value._words; }
+  static const std::uint32_t* Words(const UniversalInteger& value) { return value._words; }
+
+  // A count clamped into 0..6: every loop over digits is bounded by it, so a
+  // host's record with a wild count cannot send an operation out of bounds.
+  static int ClampedCount(std::int16_t count) {
+    return std::clamp<int>(count, 0, kMaxDigits);
+  }
+  // Words covered by a digit count: 1-2 -> 1, 3-4 -> 2, 5-6 -> 3.
+  static int CoveredWords(std::int16_t count) { return (ClampedCount(count) + 1) / 2; }
+
+  static std::uint16_t ShortDigit(const UniversalInteger& value, int index) {
+    std::uint16_t digit;
+    std::memcpy(&digit, reinterpret_cast<const unsigned char*>(value._words) + 2 * index,
+                sizeof digit);
+    return digit;
+  }
+  static void SetShortDigit(UniversalInteger& value, int index, std::uint16_t digit) {
+    std::memcpy(reinterpret_cast<unsigned char*>(value._words) + 2 * index, &digit,
+                sizeof digit);
+  }
+
+  // Exact digit count of an int-digit-form magnitude from its words.
+  static std::int16_t CountFromWords(const std::uint32_t* words) {
+    for (int word = 2; word >= 0; --word) {
+      if (words[word] != 0) {
+        return static_cast<std::int16_t>(2 * word + (words[word] >= 0x10000u ? 2 : 1));
+      }
+    }
+    return 0;
+  }
+
+  // Copy in short-digit form with an exact count. Words outside the clamped
+  // count are cleared, so whatever a host left there cannot reach a digit loop.
+  static UniversalInteger InShortDigitForm(const UniversalInteger& value) {
+    UniversalInteger copy = value;
+    for (int word = CoveredWords(copy._count); word < 3; ++word) copy._words[word] = 0;
+    copy._count = CountFromWords(copy._words);
+    copy.ToggleBetweenShortAndIntDigits();
+    return copy;
+  }
+
+  // An extended record's sign, count and first six digits are a
+  // UniversalInteger in short-digit form.
+  static UniversalInteger FromExtended(const UniversalIntegerExtended& extended) {
+    UniversalInteger value = Make(extended.sign, extended.count, 0, 0, 0);
+    for (int digit = 0; digit < kMaxDigits; ++digit) {
+      SetShortDigit(value, digit, extended.digits[digit]);
+    }
+    return value;
+  }
+
+  // Quotient and remainder of two int-digit-form values, both handed back in
+  // int-digit form: quotient truncated toward zero; both take the product of
+  // the signs when nonzero (rem puts the dividend's sign back). A zero dividend of either sign gives +0 twice; a zero
+  // divisor under a nonzero dividend throws UTypes_Error.
+  static void Divide(const UniversalInteger& dividend, const UniversalInteger& divisor,
+                     UniversalInteger& quotient, UniversalInteger& remainder);
+
+  static void CheckLayout() {
+    static_assert(std::is_trivially_copyable_v<UniversalInteger>);
+    static_assert(std::is_standard_layout_v<UniversalInteger>);
+    static_assert(sizeof(UniversalInteger) == 16);
+    static_assert(offsetof(UniversalInteger, _sign) == 0);
+    static_assert(offsetof(UniversalInteger, _count) == 2);
+    static_assert(offsetof(UniversalInteger, _words) == 4);
+    static_assert(sizeof(UniversalIntegerExtended) == 20);
+    static_assert(offsetof(UniversalIntegerExtended, digits) == 4);
+  }
+};
+
+#endif  // UNIVERSALTYPES_SRC_INTEGER_INTEGER_INTERNALS_H

@@ -1,0 +1,58 @@
+// Schoolbook multiplication over 16-bit short digits. The product keeps its
+// low 96 bits (six digits) and the product of the signs; nothing reports a
+// wider product. That wrap is intended and hosts rely on it.
+#include "integer/integer_internals.h"
+
+namespace {
+constexpr int kExtendedDigits = 8;
+}
+
+void UniversalInteger::MultiplyByOneDigit(std::uint16_t digit,
+                                          UniversalIntegerExtended& accumulator,
+                                          int shift) const {
+  if (digit == 0) return;
+  const int digits = IntegerInternals::ClampedCount(_count);
+  std::uint32_t carry = 0;
+  for (int index = 0; index < digits; ++index) {
+    const int position = index + shift;
+    // Positions past the accumulator read as zero and are dropped; they are
+    // only reached by products wider than 96 bits and never feed 0..5.
+    const std::uint32_t existing =
+        position < kExtendedDigits ? accumulator.digits[position] : 0u;
+    // 65535 * 65535 + 65535 + 65535 is exactly 2^32 - 1: nothing is lost.
+    const std::uint32_t step =
+        std::uint32_t{IntegerInternals::ShortDigit(*this, index)} * digit + carry + existing;
+    if (position < kExtendedDigits) accumulator.digits[position] = static_cast<std::uint16_t>(step);
+    carry = step >> 16;
+  }
+  // Stored, not added: rows are accumulated in increasing shift, so this
+  // position has not been written yet.
+  const int top = digits + shift;
+  if (top < accumulator.count && top < kExtendedDigits) {
+    accumulator.digits[top] = static_cast<std::uint16_t>(carry);
+  }
+}
+
+UniversalInteger UniversalInteger::operator*(const UniversalInteger& other) const {
+  if (_count == 0 && _sign == 1) return _zero;
+  if (other._count == 0 && other._sign == 1) return _zero;
+  const UniversalInteger left = IntegerInternals::InShortDigitForm(*this);
+  const UniversalInteger right = IntegerInternals::InShortDigitForm(other);
+
+  UniversalIntegerExtended product{1, static_cast<std::int16_t>(left._count + right._count), {}};
+  for (int row = 0; row < right._count; ++row) {
+    left.MultiplyByOneDigit(IntegerInternals::ShortDigit(right, row), product, row);
+  }
+  // Only positions 0..5 make the result: the magnitude modulo 2^96. A zero
+  // magnitude keeps the product of the signs (a negative zero is possible).
+  product.sign = static_cast<std::int16_t>(_sign * other._sign);
+  UniversalInteger result = IntegerInternals::FromExtended(product);
+  result._count = result.CountShortDigits();
+  result.ToggleBetweenShortAndIntDigits();
+  return result;
+}
+
+UniversalInteger UniversalInteger::operator*(int other) const {
+  if (other == 0) return _zero;
+  return *this * UniversalInteger(other);
+}

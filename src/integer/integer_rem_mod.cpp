@@ -1,0 +1,31 @@
+// rem takes the sign of the dividend, mod the sign of the divisor. Both read
+// a zero divisor of either sign as zero: rem gives 0, mod gives the dividend.
+#include "integer/integer_internals.h"
+
+namespace {
+
+bool HasZeroMagnitude(const UniversalInteger& value) {
+  return IntegerInternals::InShortDigitForm(value).CompareMagnitude(
+             UniversalInteger::Get_TheConstantZero()) == Comparison_Equal;
+}
+
+}  // namespace
+
+UniversalInteger UniversalInteger::rem(const UniversalInteger& divisor) const {
+  if (HasZeroMagnitude(divisor) || HasZeroMagnitude(*this)) return _zero;
+  UniversalInteger quotient;
+  UniversalInteger remainder;
+  IntegerInternals::Divide(*this, divisor, quotient, remainder);
+  // The division's remainder is |a| - |q||b|; it carries the dividend's sign.
+  if (remainder._count != 0) remainder._sign = _sign;
+  return remainder;
+}
+
+UniversalInteger UniversalInteger::mod(const UniversalInteger& divisor) const {
+  if (HasZeroMagnitude(*this)) return _zero;
+  if (HasZeroMagnitude(divisor)) return *this;
+  const UniversalInteger remainder = rem(divisor);
+  // |remainder| < |divisor|, so moving it to the divisor's side cannot overflow.
+  if (remainder._count != 0 && remainder._sign != divisor._sign) return remainder + divisor;
+  return remainder;
+}
