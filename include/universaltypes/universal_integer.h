@@ -21,6 +21,13 @@
 // toward zero; a nonzero dividend over a zero divisor throws UTypes_Error.
 // rem takes the sign of the dividend, mod the sign of the divisor.
 //
+// Scaling by a real is exact in the multiplier's integer part and digit by
+// digit in double precision for its fraction; the fraction of the product
+// that truncation drops is left in one process-wide remainder real
+// (Get_Remainder), read right after the product. A product beyond 96 bits
+// throws UTypes_Overflow; a NaN multiplier (or zero times an infinity) throws
+// UTypes_Error.
+//
 // A record that breaks the invariants (any 16 bytes a host hands in) never
 // makes an operation read or write outside its records, loop without end or
 // hit undefined behaviour; what such an operation computes is unspecified.
@@ -32,6 +39,7 @@
 
 #include "universaltypes/export.h"
 #include "universaltypes/status.h"
+#include "universaltypes/universal_real.h"
 
 enum UniversalIntegerChoice : int {
   IntegerLowChoice = 0,   // -(2^96 - 1)
@@ -72,6 +80,12 @@ class UTYPES_API UniversalInteger {
   // Sets the status word to 0, or to 1 (leaving the record unwritten) for a
   // choice other than the two presets.
   UniversalInteger(UniversalIntegerChoice choice);
+  // Truncates toward zero. |value| >= 2^96 or infinite throws
+  // UTypes_Overflow; a NaN throws UTypes_Error.
+  UniversalInteger(const UniversalReal& real);
+
+  // ((w2 * 2^32 + w1) * 2^32) + w0 in doubles, each step rounded.
+  operator double() const;
 
   UniversalInteger_Comparison_t CompareMagnitude(const UniversalInteger& other) const;
   // Signed relations: the sign fields decide first, so a negative zero lies
@@ -93,8 +107,16 @@ class UTYPES_API UniversalInteger {
   UniversalInteger operator*(const UniversalInteger& other) const;
   UniversalInteger operator*(int other) const;
 
+  // |this| * |factor| truncated toward zero, with the product of the signs
+  // (a negative zero factor or a NaN does not negate); sets the remainder real.
+  UniversalInteger operator*(double factor) const;
+  UniversalInteger operator*(const UniversalReal& factor) const;
+
   UniversalInteger operator/(const UniversalInteger& divisor) const;
   UniversalInteger operator/(int divisor) const;
+  // this * (1.0 / divisor), the reciprocal rounded once: not an exact quotient.
+  UniversalInteger operator/(double divisor) const;
+  UniversalInteger operator/(const UniversalReal& divisor) const;
   UniversalInteger rem(const UniversalInteger& divisor) const;
   UniversalInteger mod(const UniversalInteger& divisor) const;
 
@@ -103,6 +125,21 @@ class UTYPES_API UniversalInteger {
   void ConvertIntsToUniversalInteger(int* ints);
   void ConvertUniversalIntegerToInts(int* ints) const;
 
+  // Decimal image in one static 4096-byte buffer shared by every call (and
+  // every thread): valid until the next call. A negative zero shows "-0".
+  operator const char*() const;
+  // Writes this + fraction in decimal: this is the integer part (the floor
+  // of the number), fraction in [0, 1) its fractional part, printed with
+  // printf precision `precision`. Whole numbers with more than six trailing
+  // zeros are compacted ("1e+7"). The fraction's text never exceeds 63
+  // characters, whatever the precision.
+  void PrintToBuffer(char* buffer, double fraction, int precision) const;
+  // "-" for a negative sign, then words 2, 1, 0 as 8 lowercase hex digits
+  // each: at most 26 characters with the NUL.
+  void ToHexString(char* buffer) const;
+
+  // The fraction the last integer-by-real product dropped, in [0, 1).
+  static const UniversalReal& Get_Remainder();
   static const UniversalInteger& Get_TheConstantZero();
   static const UniversalInteger& Get_TheConstantOne();
   static MachineEndian_t Get_MachineEndian();
@@ -200,5 +237,15 @@ UTYPES_C_API int UniversalIntegerRemUniversalInteger(const UniversalInteger* lef
 UTYPES_C_API int UniversalIntegerModUniversalInteger(const UniversalInteger* left,
                                                      const UniversalInteger* right,
                                                      UniversalInteger* result);
+
+// integer * factor into product, and the remainder real read right after it
+// into remainder. Returns the caught status with no output written.
+UTYPES_API UTypes_StatusCode UniversalIntegerTimesDouble(UniversalInteger integer, double factor,
+                                                         UniversalInteger* product,
+                                                         UniversalReal* remainder);
+// integer * (1.0 / divisor) into quotient, as operator/(double).
+UTYPES_API UTypes_StatusCode UniversalIntegerDividedByDouble(const UniversalInteger* integer,
+                                                             double divisor,
+                                                             UniversalInteger* quotient);
 
 #endif  // UNIVERSALTYPES_UNIVERSAL_INTEGER_H

@@ -18,10 +18,7 @@ void UniversalInteger::AddMagnitude(const UniversalInteger& other,
   }
   if (carry != 0) {
     // A carry out of the top word of a six-digit sum is the only overflow.
-    if (words == 3) {
-      _status = Status_Error;
-      throw UTypes_StatusCodeException(UTypes_Overflow);
-    }
+    if (words == 3) IntegerInternals::ThrowOverflow();
     result._words[words] = carry;
   }
   result._count = IntegerInternals::CountFromWords(result._words);

@@ -3,50 +3,40 @@
 #include "status/flat_call.h"
 #include "universaltypes/universal_integer.h"
 
-namespace {
-
-using universaltypes::detail::AnyNull;
-
-template <typename Relation>
-int Holds(const UniversalInteger* left, const UniversalInteger* right, Relation relation) {
-  if (AnyNull(left, right)) return 0;
-  return relation(*left, *right) ? 1 : 0;
-}
-
-}  // namespace
+using universaltypes::detail::RelationHolds;
 
 int UniversalIntegerEqualsUniversalInteger(const UniversalInteger* left,
                                            const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) { return a == b; });
+  return RelationHolds(left, right, [](const auto& a, const auto& b) { return a == b; });
 }
 int UniversalIntegerNotEqualUniversalInteger(const UniversalInteger* left,
                                              const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) { return a != b; });
+  return RelationHolds(left, right, [](const auto& a, const auto& b) { return a != b; });
 }
 int UniversalIntegerLessThanUniversalInteger(const UniversalInteger* left,
                                              const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) { return a < b; });
+  return RelationHolds(left, right, [](const auto& a, const auto& b) { return a < b; });
 }
 int UniversalIntegerLessEqualUniversalInteger(const UniversalInteger* left,
                                               const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) { return a <= b; });
+  return RelationHolds(left, right, [](const auto& a, const auto& b) { return a <= b; });
 }
 int UniversalIntegerGreaterThanUniversalInteger(const UniversalInteger* left,
                                                 const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) { return a > b; });
+  return RelationHolds(left, right, [](const auto& a, const auto& b) { return a > b; });
 }
 int UniversalIntegerGreaterEqualUniversalInteger(const UniversalInteger* left,
                                                  const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) { return a >= b; });
+  return RelationHolds(left, right, [](const auto& a, const auto& b) { return a >= b; });
 }
 int UniversalIntegerMagnitudeLessThanUniversalInteger(const UniversalInteger* left,
                                                       const UniversalInteger* right) {
-  return Holds(left, right,
+  return RelationHolds(left, right,
                [](const auto& a, const auto& b) { return a.CompareMagnitude(b) == Comparison_Less; });
 }
 int UniversalIntegerMagnitudeGreaterThanUniversalInteger(const UniversalInteger* left,
                                                          const UniversalInteger* right) {
-  return Holds(left, right, [](const auto& a, const auto& b) {
+  return RelationHolds(left, right, [](const auto& a, const auto& b) {
     return a.CompareMagnitude(b) == Comparison_Greater;
   });
 }

@@ -64,6 +64,20 @@ struct IntegerInternals {
     return 0;
   }
 
+  // Every overflow goes through here: the status word reads 1 afterwards.
+  [[noreturn]] static void ThrowOverflow() {
+    UniversalInteger::_status = UniversalInteger::Status_Error;
+    throw UTypes_StatusCodeException(UTypes_Overflow);
+  }
+
+  static double ToDouble(const UniversalInteger& value) {
+    const double magnitude =
+        (static_cast<double>(value._words[2]) * 4294967296.0 + static_cast<double>(value._words[1])) *
+            4294967296.0 +
+        static_cast<double>(value._words[0]);
+    return value._sign < 0 ? -magnitude : magnitude;
+  }
+
   // Copy in short-digit form with an exact count. Words outside the clamped
   // count are cleared, so whatever a host left there cannot reach a digit loop.
   static UniversalInteger InShortDigitForm(const UniversalInteger& value) {
@@ -74,15 +88,28 @@ struct IntegerInternals {
     return copy;
   }
 
-  // An extended record's sign, count and first six digits are a
-  // UniversalInteger in short-digit form.
-  static UniversalInteger FromExtended(const UniversalIntegerExtended& extended) {
-    UniversalInteger value = Make(extended.sign, extended.count, 0, 0, 0);
+  // The int-digit-form value of an extended record's first six digits, with
+  // the given sign and an exact count (digits from 6 on are dropped).
+  static UniversalInteger FromExtended(const UniversalIntegerExtended& extended,
+                                       std::int16_t sign) {
+    UniversalInteger value = Make(sign, 0, 0, 0, 0);
     for (int digit = 0; digit < kMaxDigits; ++digit) {
       SetShortDigit(value, digit, extended.digits[digit]);
     }
+    value._count = value.CountShortDigits();
+    value.ToggleBetweenShortAndIntDigits();
     return value;
   }
+
+  // Schoolbook rows of two short-digit-form magnitudes into an accumulator
+  // with room for count(a) + count(b) digits (positions from 8 on dropped).
+  static UniversalIntegerExtended ProductDigits(const UniversalInteger& left,
+                                                const UniversalInteger& right);
+
+  // The magnitude product |a| * |b| with sign +1, or UTypes_Overflow when it
+  // needs more than 96 bits (where operator* would wrap).
+  static UniversalInteger CheckedMagnitudeProduct(const UniversalInteger& a,
+                                                  const UniversalInteger& b);
 
   // Quotient and remainder of two int-digit-form values, both handed back in
   // int-digit form: quotient truncated toward zero; both take the product of

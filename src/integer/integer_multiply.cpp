@@ -39,20 +39,35 @@ UniversalInteger UniversalInteger::operator*(const UniversalInteger& other) cons
   const UniversalInteger left = IntegerInternals::InShortDigitForm(*this);
   const UniversalInteger right = IntegerInternals::InShortDigitForm(other);
 
-  UniversalIntegerExtended product{1, static_cast<std::int16_t>(left._count + right._count), {}};
-  for (int row = 0; row < right._count; ++row) {
-    left.MultiplyByOneDigit(IntegerInternals::ShortDigit(right, row), product, row);
-  }
   // Only positions 0..5 make the result: the magnitude modulo 2^96. A zero
   // magnitude keeps the product of the signs (a negative zero is possible).
-  product.sign = static_cast<std::int16_t>(_sign * other._sign);
-  UniversalInteger result = IntegerInternals::FromExtended(product);
-  result._count = result.CountShortDigits();
-  result.ToggleBetweenShortAndIntDigits();
-  return result;
+  return IntegerInternals::FromExtended(IntegerInternals::ProductDigits(left, right),
+                                        static_cast<std::int16_t>(_sign * other._sign));
 }
 
 UniversalInteger UniversalInteger::operator*(int other) const {
   if (other == 0) return _zero;
   return *this * UniversalInteger(other);
+}
+
+UniversalIntegerExtended IntegerInternals::ProductDigits(const UniversalInteger& left,
+                                                         const UniversalInteger& right) {
+  UniversalIntegerExtended product{1, static_cast<std::int16_t>(left._count + right._count), {}};
+  for (int row = 0; row < right._count; ++row) {
+    left.MultiplyByOneDigit(ShortDigit(right, row), product, row);
+  }
+  return product;
+}
+
+UniversalInteger IntegerInternals::CheckedMagnitudeProduct(const UniversalInteger& a,
+                                                           const UniversalInteger& b) {
+  const UniversalInteger left = InShortDigitForm(a);
+  const UniversalInteger right = InShortDigitForm(b);
+  if (left._count == 0 || right._count == 0) return UniversalInteger::_zero;
+  // Top digits of c1 and c2 digits make a product of at least 2^(16(c1+c2-2)):
+  // eight digits between them is past 96 bits before any row is computed.
+  if (left._count + right._count > kMaxDigits + 1) ThrowOverflow();
+  const UniversalIntegerExtended product = ProductDigits(left, right);
+  if (product.digits[kMaxDigits] != 0) ThrowOverflow();
+  return FromExtended(product, kPlus);
 }

@@ -1,0 +1,21 @@
+// Decimal digits of a 96-bit magnitude, fmt-style: the magnitude is cut into
+// chunks of nine digits by division by 10^9 (three 64-by-32-bit divisions a
+// chunk, at most four chunks), and each chunk is written two digits at a time
+// from a table of digit pairs. No division per digit.
+#ifndef UNIVERSALTYPES_SRC_INTEGER_DECIMAL_DIGITS_H
+#define UNIVERSALTYPES_SRC_INTEGER_DECIMAL_DIGITS_H
+
+#include <cstdint>
+
+namespace universaltypes::detail {
+
+// At most 29 digits (2^96 - 1 is 79228162514264337593543950335).
+inline constexpr int kMaxDecimalDigits = 29;
+
+// Writes the digits of words[2]:words[1]:words[0] at out, without leading
+// zeros ("0" for zero) and without a terminator; returns the end.
+char* WriteDecimalDigits(const std::uint32_t (&words)[3], char* out);
+
+}  // namespace universaltypes::detail
+
+#endif

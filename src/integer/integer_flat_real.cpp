@@ -1,0 +1,24 @@
+// The two integer-by-real exports: decorated names, status results, outputs
+// written only on success.
+#include "status/flat_call.h"
+#include "universaltypes/universal_integer.h"
+
+UTypes_StatusCode UniversalIntegerTimesDouble(UniversalInteger integer, double factor,
+                                              UniversalInteger* product,
+                                              UniversalReal* remainder) {
+  if (product == nullptr || remainder == nullptr) return UTypes_Error;
+  try {
+    const UniversalInteger result = integer * factor;
+    *product = result;
+    *remainder = UniversalInteger::Get_Remainder();
+    return UTypes_OK;
+  } catch (const UTypes_StatusCodeException& exception) {
+    return exception.Get_StatusCode();
+  }
+}
+
+UTypes_StatusCode UniversalIntegerDividedByDouble(const UniversalInteger* integer, double divisor,
+                                                  UniversalInteger* quotient) {
+  return static_cast<UTypes_StatusCode>(universaltypes::detail::ApplyIntoRecord(
+      integer, divisor, quotient, [](const UniversalInteger& a, double d) { return a / d; }));
+}

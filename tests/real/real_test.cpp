@@ -1,0 +1,87 @@
+// UniversalReal arithmetic, comparisons and images.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "universaltypes/universal_integer.h"
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+double D(const UniversalReal& value) { return value.UniversalRealToDouble(); }
+
+TEST(Real, ConstantsAndOperatorsAreSingleDoubleOperations) {
+  EXPECT_EQ(D(UniversalReal()), 0.0);
+  EXPECT_EQ(D(UniversalReal::Get_TheConstantOne()), 1.0);
+  EXPECT_EQ(D(UniversalReal::Get_TheConstantZero()), 0.0);
+  EXPECT_EQ(D(UniversalReal(1.5) * 4), 6.0);
+  EXPECT_EQ(D(UniversalReal(1.0) / 0), std::numeric_limits<double>::infinity());
+  EXPECT_TRUE(std::isnan(D(UniversalReal(0.0) / 0.0)));
+  UniversalReal sum(0.1);
+  sum += UniversalReal(0.2);
+  EXPECT_EQ(D(sum), 0.1 + 0.2);
+  int negativeZero[5] = {-1, 0, 0, 0, 0};
+  UniversalInteger integer;
+  integer.ConvertIntsToUniversalInteger(negativeZero);
+  EXPECT_TRUE(std::signbit(D(UniversalReal(integer))));
+}
+
+TEST(Real, FlatFunctionsFollowIeeeComparisonsAndAlwaysSucceed) {
+  const UniversalReal nan(kNaN), two(2.0), three(3.0);
+  UniversalReal result;
+  EXPECT_EQ(UniversalRealEqualsUniversalReal(&nan, &nan), 0);
+  EXPECT_EQ(UniversalRealNotEqualUniversalReal(&nan, &two), 1);
+  for (auto relation : {UniversalRealLessThanUniversalReal, UniversalRealLessEqualUniversalReal,
+                        UniversalRealGreaterThanUniversalReal, UniversalRealGreaterEqualUniversalReal}) {
+    EXPECT_EQ(relation(&nan, &two), 0);
+    EXPECT_EQ(relation(&two, &nan), 0);
+  }
+  EXPECT_EQ(UniversalRealNotEqualUniversalReal(&two, &two), 0);
+  EXPECT_EQ(UniversalRealLessEqualUniversalReal(&two, &two), 1);
+  EXPECT_EQ(UniversalRealLessThanUniversalReal(&two, &two), 0);
+  EXPECT_EQ(UniversalRealDividedByInt(&two, 0, &result), 0);
+  EXPECT_TRUE(std::isinf(D(result)));
+  EXPECT_EQ(UniversalRealMinusUniversalReal(&two, &three, &result), 0);
+  EXPECT_EQ(D(result), -1.0);
+  EXPECT_EQ(UniversalRealTimesDouble(&result, 2.5, &result), 0);
+  EXPECT_EQ(D(result), -2.5);
+  EXPECT_EQ(UniversalRealPlusUniversalReal(nullptr, &two, &result), UTypes_Error);
+}
+
+TEST(Real, FromIntegerEqualsTheIntegersOwnConversion) {
+  int ints[5] = {-1, 6, -1, -1, -1};
+  UniversalInteger lowest;
+  lowest.ConvertIntsToUniversalInteger(ints);
+  EXPECT_EQ(D(UniversalReal(lowest)), -7.922816251426434e28);
+  EXPECT_EQ(D(UniversalReal(UniversalInteger(1))), 1.0);
+}
+
+std::string Text(double value, int precision) {
+  char buffer[64];
+  UniversalReal(value).ToString(buffer, precision);
+  return buffer;
+}
+
+std::string Hex(double value) {
+  char buffer[17];
+  UniversalReal(value).ToHexString(buffer);
+  return buffer;
+}
+
+TEST(RealText, ScientificAndBitPatternImages) {
+  EXPECT_EQ(Text(12345.678, 2), "1.23e+04");
+  EXPECT_EQ(Text(1.5, 3), "1.500e+00");
+  EXPECT_EQ(Text(-0.5, 0), "-5e-01");
+  EXPECT_EQ(Text(0.0, 1), "0.0e+00");
+  EXPECT_EQ(Text(1e-300, 1), "1.0e-300");
+  EXPECT_EQ(Hex(1.0), "3ff0000000000000");
+  EXPECT_EQ(Hex(0.0), "0000000000000000");
+  EXPECT_EQ(Hex(-0.0), "8000000000000000");
+  EXPECT_EQ(Hex(-2.5), "c004000000000000");
+  EXPECT_EQ(Hex(0.5), "3fe0000000000000");
+}
+
+}  // namespace
