@@ -147,7 +147,6 @@ class UTYPES_API UniversalInteger {
   static StatusCodes Status();
 
  private:
-  friend class UniversalTime;
   // Field access for the library's own helpers; not part of the interface.
   friend struct IntegerInternals;
 
