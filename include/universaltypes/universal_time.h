@@ -96,6 +96,13 @@ class UTYPES_API UniversalTime {
   // Through the divisor's value as a double: rounded, not exact.
   UniversalTime operator/(const UniversalInteger& divisor) const;
 
+  // The image in a unit picked by size, fs up to sec ('999 fs', '1 ps',
+  // '7200 sec'), in the shared time image buffer (see time_text.h).
+  operator const char*() const;
+  // Tick count as the integer's hex image, ":", the offset's 16 hex digits;
+  // at most 43 characters with the NUL.
+  void ToHexString(char* buffer) const;
+
   static void Set_AnalogExists(bool analogExists);
   static bool Get_AnalogExists();
   static const UniversalTime& Get_TheConstantZero();

@@ -39,6 +39,8 @@ char* WriteMagnitude(const UniversalInteger& value, char* out) {
 // outside [0, 1)) comes out as "0".
 void FormatFraction(double fraction, int precision, std::chars_format format, char (&text)[kFractionArea]) {
   if (precision < 0) precision = 6;
+  // A NaN or infinite fraction has no digits to show.
+  if (!std::isfinite(fraction)) fraction = 0.0;
   // "0." plus the digits (fixed), or "d." plus digits plus "e-308" (general).
   precision = std::min(precision, format == std::chars_format::fixed ? kFractionArea - 3 : kFractionArea - 9);
   const auto [end, error] = std::to_chars(text, text + kFractionArea - 1, fraction, format, precision);

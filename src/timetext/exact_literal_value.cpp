@@ -1,0 +1,313 @@
+// Exact literal values. Write the literal as v = unit * 0.d1 d2 ... dD * B^X
+// with d1 and dD nonzero (leading and trailing zeros cost nothing).
+//
+// Short literals take the direct route: N = d1...dD and unit * N fit in 128
+// bits, and v = unit * N * B^K (K = X - D) is either a whole number or a
+// quotient by B^-K <= 2^53, whose remainder over B^-K is one correctly
+// rounded double division.
+//
+// Everything else goes through a fixed-point approximation V of v * 2^F
+// with F = 1344 fractional bits and a proven error below 2^168 units, far
+// under the finest rounding step of an offset (2^-1074 fs, bit 270). Only
+// when V lies within that error of a rounding boundary (a midpoint between
+// two offsets, or an integer when truncating) is the boundary compared with
+// the literal exactly, digit by digit, with bounded state. No step wraps,
+// and the work grows linearly with the literal's length.
+#include "timetext/exact_literal_value.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "time/time_internals.h"
+#include "timetext/time_units.h"
+#include "timetext/wide_unsigned.h"
+
+namespace universaltypes::detail {
+
+namespace {
+
+constexpr int kFractionBits = 1344;  // F, a whole number of limbs
+constexpr int kErrorBits = 168;      // |V - v * 2^F| < 2^kErrorBits
+constexpr int kHeadDigits = 1344;    // digits the approximation reads
+// Below B^-1200 * unit every v rounds to zero ticks and offset 0.0.
+constexpr long kNegligiblePosition = -1200;
+constexpr long kSaturatedExponent = 1000000000;
+
+using Short = WideUnsigned<4>;
+using Fixed = WideUnsigned<64>;
+
+[[noreturn]] void ThrowOverflow() { throw UTypes_StatusCodeException(UTypes_Overflow); }
+
+// The significant digits d1..dD of the integer and fraction runs, in order.
+class SignificantDigits {
+ public:
+  explicit SignificantDigits(const LiteralNumber& number) : number_(number) {
+    long index = 0;
+    long first = -1, last = -1;
+    ForEachMantissaDigit([&](int digit) {
+      if (digit != 0) {
+        if (first < 0) first = index;
+        last = index;
+      }
+      ++index;
+      return true;
+    });
+    leadingZeros_ = first < 0 ? index : first;
+    count_ = first < 0 ? 0 : last - first + 1;
+  }
+
+  long count() const { return count_; }
+  long leadingZeros() const { return leadingZeros_; }
+
+  // visit(digit) for d1..dD; it returns false to stop early.
+  template <typename Visit>
+  void ForEach(Visit&& visit) const {
+    long index = 0;
+    ForEachMantissaDigit([&](int digit) {
+      const long position = index++ - leadingZeros_;
+      if (position < 0) return true;
+      return position < count_ && visit(digit);
+    });
+  }
+
+ private:
+  template <typename Visit>
+  void ForEachMantissaDigit(Visit&& visit) const {
+    for (const DigitRun* run : {&number_.integerRun, &number_.fractionRun}) {
+      for (long index = run->begin; index < run->end; ++index) {
+        const char c = (*number_.text)[index];
+        if (c != '_' && !visit(DigitValue(c, (*number_.text)[index + 1], number_.base))) return;
+      }
+    }
+  }
+
+  const LiteralNumber& number_;
+  long leadingZeros_ = 0;
+  long count_ = 0;
+};
+
+long SaturatedExponent(const LiteralNumber& number) {
+  long exponent = 0;
+  ForEachDigit(*number.text, number.exponentRun, number.base, [&](int digit) {
+    if (exponent < kSaturatedExponent) exponent = exponent * number.base + digit;
+  });
+  if (exponent > kSaturatedExponent) exponent = kSaturatedExponent;
+  return number.negativeExponent ? -exponent : exponent;
+}
+
+// The bits of value from fromBit (a limb boundary) up, as tick magnitude.
+UniversalInteger ToInteger(const Fixed& value, int fromBit) {
+  if (value.HighestBit() >= fromBit + 96) ThrowOverflow();
+  const std::uint32_t words[3] = {value.Limb(fromBit / 32), value.Limb(fromBit / 32 + 1),
+                                  value.Limb(fromBit / 32 + 2)};
+  return IntegerInternals::Make(1, IntegerInternals::CountFromWords(words), words[0], words[1],
+                                words[2]);
+}
+
+// Builds the time from |v| = whole + fraction: fraction() and complement()
+// round the fraction and 1 - fraction to doubles (1.0 meaning a carry).
+template <typename Fraction, typename Complement>
+UniversalTime Assemble(const UniversalInteger& whole, bool fractionNonzero, bool negative,
+                       bool analog, Fraction&& fraction, Complement&& complement) {
+  const UniversalInteger& one = UniversalInteger::Get_TheConstantOne();
+  UniversalInteger magnitude = whole;
+  double offset = 0.0;
+  if (analog && fractionNonzero) {
+    // floor(-|v|) is -(whole + 1), with offset 1 - fraction.
+    offset = negative ? complement() : fraction();
+    const bool carry = offset >= 1.0;
+    if (carry) offset = 0.0;
+    // A carry moves the floor up by one: toward zero for a negative value.
+    if (carry != negative) magnitude = magnitude + one;
+  }
+  const UniversalInteger ticks =
+      negative ? UniversalInteger::Get_TheConstantZero() - magnitude : magnitude;
+  return TimeInternals::Normalized(ticks, offset);
+}
+
+class LiteralValue {
+ public:
+  LiteralValue(const LiteralNumber& number, bool analog)
+      : number_(number), analog_(analog), digits_(number), base_(static_cast<std::uint32_t>(number.base)),
+        factors_(FactorsOf(number.unit)) {
+    position_ = number.integerRun.digits - digits_.leadingZeros() + SaturatedExponent(number);
+  }
+
+  UniversalTime Compute() const {
+    if (digits_.count() == 0 || position_ < kNegligiblePosition) return UniversalTime();
+    RefuseWhatCannotFit();
+    UniversalTime result;
+    if (TryShortRoute(result)) return result;
+    return FixedPointRoute();
+  }
+
+ private:
+  // v >= B^(X-1): once that reaches 2^96 no tick count holds it.
+  void RefuseWhatCannotFit() const {
+    if (position_ > 200) ThrowOverflow();
+    Short lowest;
+    lowest.SetLimb(0, 1);
+    for (long step = 1; step < position_; ++step) {
+      if (!lowest.MultiplyAdd(base_, 0)) ThrowOverflow();
+    }
+    if (lowest.HighestBit() >= 96) ThrowOverflow();
+  }
+
+  bool TryShortRoute(UniversalTime& result) const {
+    Short n;
+    bool fits = true;
+    digits_.ForEach([&](int digit) { return fits = n.MultiplyAdd(base_, static_cast<std::uint32_t>(digit)); });
+    for (int factor = 0; fits && factor < factors_.count; ++factor) fits = n.MultiplyAdd(factors_.factors[factor], 0);
+    if (!fits) return false;
+    const long scale = position_ - digits_.count();
+    if (scale >= 0) {
+      for (long step = 0; step < scale; ++step) {
+        if (!n.MultiplyAdd(base_, 0)) ThrowOverflow();
+      }
+      result = Assemble(ShortToInteger(n), false, number_.negative, analog_, [] { return 0.0; }, [] { return 0.0; });
+      return true;
+    }
+    std::uint64_t denominator = 1, remainder = 0;
+    for (long step = 0; step < -scale; ++step) {
+      if (denominator > (std::uint64_t{1} << 53) / base_) return false;
+      remainder += denominator * n.DivideSmall(base_);
+      denominator *= base_;
+    }
+    // Both below 2^53: one IEEE division rounds the quotient correctly.
+    const auto over = [denominator](std::uint64_t numerator) {
+      return static_cast<double>(numerator) / static_cast<double>(denominator);
+    };
+    result = Assemble(ShortToInteger(n), remainder != 0, number_.negative, analog_,
+                      [&] { return over(remainder); }, [&] { return over(denominator - remainder); });
+    return true;
+  }
+
+  static UniversalInteger ShortToInteger(const Short& value) {
+    Fixed wide;
+    for (int limb = 0; limb < 4; ++limb) wide.SetLimb(limb, value.Limb(limb));
+    return ToInteger(wide, 0);
+  }
+
+  // V ~ v * 2^F: the first digits as a binary fraction z = 0.d1 d2... by
+  // Horner's rule from the last digit up (each step's truncation costs under
+  // one unit and earlier errors shrink by B), then times unit and B^X.
+  Fixed Approximation() const {
+    std::uint8_t head[kHeadDigits];
+    long count = 0;
+    digits_.ForEach([&](int digit) {
+      head[count++] = static_cast<std::uint8_t>(digit);
+      return count < kHeadDigits;
+    });
+    Fixed value;
+    for (long index = count - 1; index >= 0; --index) {
+      value.SetLimb(kFractionBits / 32, head[index]);
+      value.DivideSmall(base_);
+    }
+    for (int factor = 0; factor < factors_.count; ++factor) value.MultiplyAdd(factors_.factors[factor], 0);
+    for (long step = 0; step < position_; ++step) value.MultiplyAdd(base_, 0);
+    for (long step = position_; step < 0; ++step) value.DivideSmall(base_);
+    return value;
+  }
+
+  // sign(v - bound / 2^F), exactly: the digits of y = 0.d1 d2 ... against
+  // those of c = bound / (2^F * unit * B^X), generated one by one.
+  int CompareExactly(const Fixed& bound) const {
+    Fixed numerator = bound;
+    Fixed denominator = Fixed::PowerOfTwo(kFractionBits);
+    for (int factor = 0; factor < factors_.count; ++factor) denominator.MultiplyAdd(factors_.factors[factor], 0);
+    for (long step = 0; step < position_; ++step) denominator.MultiplyAdd(base_, 0);
+    for (long step = position_; step < 0; ++step) numerator.MultiplyAdd(base_, 0);
+    if (numerator.Compare(denominator) >= 0) return -1;  // c >= 1 > y
+    int order = 0;
+    digits_.ForEach([&](int digit) {
+      numerator.MultiplyAdd(base_, 0);
+      int boundDigit = 0;
+      for (; numerator.Compare(denominator) >= 0; ++boundDigit) numerator.Subtract(denominator);
+      order = digit < boundDigit ? -1 : (digit > boundDigit ? 1 : 0);
+      return order == 0;
+    });
+    if (order != 0) return order;
+    return numerator.IsZero() ? 0 : -1;  // c has digits past y's last
+  }
+
+  // Rounds x / 2^F (x < 2^F) to a double; boundaryOrder(midpoint) tells on
+  // which side of a midpoint the exact value lies when V cannot.
+  template <typename BoundaryOrder>
+  static double RoundFraction(const Fixed& x, BoundaryOrder&& boundaryOrder) {
+    const int top = x.HighestBit();
+    if (top < 0) return 0.0;
+    // 53 significant bits, or fewer where subnormal offsets end at 2^-1074.
+    const int lowestKept = top - 52 > kFractionBits - 1074 ? top - 52 : kFractionBits - 1074;
+    std::uint64_t mantissa = top >= lowestKept ? x.Bits(lowestKept, top - lowestKept + 1) : 0;
+    const Fixed rest = x.Below(lowestKept);
+    const Fixed half = Fixed::PowerOfTwo(lowestKept - 1);
+    Fixed low = half, high = half;
+    low.Subtract(Fixed::PowerOfTwo(kErrorBits));
+    high.Add(Fixed::PowerOfTwo(kErrorBits));
+    int order = rest.Compare(high) >= 0 ? 1 : (rest.Compare(low) <= 0 ? -1 : 0);
+    if (order == 0) {
+      Fixed midpoint = x.From(lowestKept);
+      midpoint.Add(half);
+      order = boundaryOrder(midpoint);
+      if (order == 0) order = (mantissa & 1u) != 0 ? 1 : -1;  // ties to even
+    }
+    if (order > 0) ++mantissa;
+    return std::ldexp(static_cast<double>(mantissa), lowestKept - kFractionBits);
+  }
+
+  UniversalTime FixedPointRoute() const {
+    const Fixed value = Approximation();
+    Fixed whole = value.From(kFractionBits);
+    const Fixed fraction = value.Below(kFractionBits);
+    const Fixed unitFixed = Fixed::PowerOfTwo(kFractionBits);
+    if (!analog_) {
+      // Truncation needs the exact floor: near an integer, ask the digits.
+      Fixed nearInteger = whole;
+      Fixed upper = unitFixed;
+      upper.Subtract(Fixed::PowerOfTwo(kErrorBits));
+      if (fraction.Compare(upper) >= 0) nearInteger.Add(unitFixed);
+      const bool near = fraction.HighestBit() < kErrorBits || fraction.Compare(upper) >= 0;
+      if (near) {
+        whole = nearInteger;
+        if (CompareExactly(nearInteger) < 0) whole.Subtract(unitFixed);
+      }
+      return Assemble(ToInteger(whole, kFractionBits), false, number_.negative, false, [] { return 0.0; },
+                      [] { return 0.0; });
+    }
+    const auto fractionRounded = [&] {
+      return RoundFraction(fraction, [&](const Fixed& midpoint) {
+        Fixed bound = whole;
+        bound.Add(midpoint);
+        return CompareExactly(bound);
+      });
+    };
+    const auto complementRounded = [&] {
+      Fixed complement = unitFixed;
+      complement.Subtract(fraction);
+      return RoundFraction(complement, [&](const Fixed& midpoint) {
+        // 1 - fraction above the midpoint means v below whole + 1 - midpoint.
+        Fixed bound = whole;
+        bound.Add(unitFixed);
+        bound.Subtract(midpoint);
+        return -CompareExactly(bound);
+      });
+    };
+    return Assemble(ToInteger(whole, kFractionBits), !fraction.IsZero(), number_.negative, true,
+                    fractionRounded, complementRounded);
+  }
+
+  const LiteralNumber& number_;
+  bool analog_;
+  SignificantDigits digits_;
+  std::uint32_t base_;
+  UnitFactors factors_;
+  long position_ = 0;  // X
+};
+
+}  // namespace
+
+UniversalTime ExactLiteralValue(const LiteralNumber& number, bool analog) {
+  return LiteralValue(number, analog).Compute();
+}
+
+}  // namespace universaltypes::detail

@@ -1,0 +1,42 @@
+// A literal's characters as the text functions see them: a bounded view in
+// which every index outside the text, or at and after a NUL, reads as NUL.
+// Host text is never read past its end, whatever index a caller hands in.
+#ifndef UNIVERSALTYPES_SRC_TIMETEXT_LITERAL_TEXT_H
+#define UNIVERSALTYPES_SRC_TIMETEXT_LITERAL_TEXT_H
+
+#include <cstring>
+
+namespace universaltypes::detail {
+
+class LiteralText {
+ public:
+  // A NUL-terminated text (null reads as empty).
+  explicit LiteralText(const char* text) : text_(text), length_(text ? Length(text, -1) : 0) {}
+  // At most `limit` characters, stopping at a NUL.
+  LiteralText(const char* text, int limit)
+      : text_(text), length_(text && limit > 0 ? Length(text, limit) : 0) {}
+
+  char operator[](long index) const {
+    return index >= 0 && index < length_ ? text_[index] : '\0';
+  }
+  int length() const { return length_; }
+
+ private:
+  static int Length(const char* text, int limit) {
+    int length = 0;
+    while ((limit < 0 || length < limit) && text[length] != '\0' && length < 0x7FFFFFFF) ++length;
+    return length;
+  }
+
+  const char* text_;
+  int length_;
+};
+
+// The six ASCII white-space characters; bytes from 0x80 up are never space.
+inline bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace universaltypes::detail
+
+#endif

@@ -1,0 +1,117 @@
+// The literal grammar: unit, sign or base, digit runs, exponent. The value
+// itself is computed exactly from the runs (exact_literal_value.h).
+#include "time/time_internals.h"
+#include "timetext/exact_literal_value.h"
+#include "timetext/time_units.h"
+
+namespace universaltypes::detail {
+
+namespace {
+
+long SkipSpace(const LiteralText& text, long index) {
+  while (IsAsciiSpace(text[index])) ++index;
+  return index;
+}
+
+bool IsExponentMark(char c) { return c == 'e' || c == 'E'; }
+
+// The last exponent mark before the number's end; for a based number only
+// after its closing "#", so "E" digits ('16#1E# ns') stay digits.
+long MantissaEnd(const LiteralText& text, long start, long numberEnd, bool based) {
+  long floor = 0;
+  if (based) {
+    floor = start;
+    while (text[floor] != '#' && text[floor] != '\0') ++floor;
+    ++floor;
+  }
+  for (long index = numberEnd; index >= floor; --index) {
+    if (IsExponentMark(text[index])) return index;
+  }
+  return numberEnd;
+}
+
+// A base of one or two decimal digits after any leading zeros; none is 10.
+bool ReadBase(const LiteralText& text, long& position, int& base) {
+  while (text[position] == '0') ++position;
+  base = 10;
+  if (IsAsciiDigit(text[position])) {
+    base = text[position++] - '0';
+    if (IsAsciiDigit(text[position])) base = 10 * base + (text[position++] - '0');
+    if (base < 2 || base > 16) return false;
+  }
+  if (text[position] != '#') return false;
+  ++position;
+  return true;
+}
+
+// Fills the number's runs from p up to the number's end; false when the
+// grammar refuses the text.
+bool ReadNumber(const LiteralText& text, long p, long numberEnd, bool basedDisabled,
+                LiteralNumber& number) {
+  UTypes_StatusCode status = UTypes_OK;
+  const bool based = IsBasedNumber(text, p, numberEnd, basedDisabled);
+  if (based) {
+    if (!ReadBase(text, p, number.base)) return false;
+  } else if (text[p] == '-' || text[p] == '+') {
+    number.negative = text[p++] == '-';
+  }
+  const long mantissaEnd = MantissaEnd(text, p, numberEnd, based);
+  number.integerRun = ScanDigitRun(text, number.base, p, mantissaEnd, status);
+  if (status == UTypes_OK && text[p] == '.') {
+    ++p;
+    number.fractionRun = ScanDigitRun(text, number.base, p, numberEnd, status);
+  }
+  if (based && text[p] == '#') ++p;
+  if (status == UTypes_OK && IsExponentMark(text[p])) {
+    ++p;
+    if (text[p] == '-' || text[p] == '+') number.negativeExponent = text[p++] == '-';
+    number.exponentRun = ScanDigitRun(text, number.base, p, numberEnd, status);
+  }
+  return status == UTypes_OK && p == numberEnd;
+}
+
+}  // namespace
+
+UniversalTime ParseTimeLiteral(const LiteralText& text, UTypes_StatusCode& status,
+                               bool basedDisabled) {
+  status = UTypes_Error;
+  if (static_cast<unsigned char>(text[0]) >= 0x80) return UniversalTime();
+  int numberEnd = IndexAfterUnit(text);
+  const TimeUnit unit = FindUnit(text, status, numberEnd);
+  if (status != UTypes_OK) return UniversalTime();
+  if (numberEnd == 0) return UnitConstant(unit);  // a unit alone is one unit
+  status = UTypes_Error;
+  LiteralNumber number;
+  number.text = &text;
+  number.unit = unit;
+  if (!ReadNumber(text, SkipSpace(text, 0), numberEnd, basedDisabled, number)) {
+    return UnitConstant(unit);
+  }
+  const UniversalTime value = ExactLiteralValue(number, UniversalTime::Get_AnalogExists());
+  status = UTypes_OK;
+  return value;
+}
+
+}  // namespace universaltypes::detail
+
+using namespace universaltypes::detail;
+
+UniversalTime TimeValueFromTimeString(const char* text, UTypes_StatusCode& status) {
+  return ParseTimeLiteral(LiteralText(text), status, BasedLiteralsDisabled());
+}
+
+void TimeValueFromTimeString_CF(const char* text, int length, int*& ticks,
+                                UTypes_StatusCode& status) {
+  UniversalTime value;
+  status = UTypes_Error;
+  if (text != nullptr && length >= 0) {
+    // Based literals stay off for the call and are on again afterwards,
+    // also when an exception passes out.
+    struct BasedLiteralsOff {
+      BasedLiteralsOff() { DisableBasedLiterals(true); }
+      ~BasedLiteralsOff() { DisableBasedLiterals(false); }
+    } off;
+    value = ParseTimeLiteral(LiteralText(text, length), status, true);
+  }
+  if (ticks != nullptr) value.ConvertUniversalTimeToInts(ticks);
+}

@@ -1,0 +1,128 @@
+#include "timetext/time_units.h"
+
+#include "time/time_internals.h"
+
+namespace universaltypes::detail {
+
+namespace {
+
+constexpr const char* kUnitTexts[kUnitCount] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+constexpr double kUnitSizes[kUnitCount] = {1.0, 1000.0, 1.0e6, 1.0e9, 1.0e12, 1.0e15, 6.0e16, 3.6e18};
+constexpr std::uint32_t kFactorFromPrevious[kUnitCount] = {1, 1000, 1000, 1000, 1000, 1000, 60, 60};
+
+constexpr UniversalTime UnitFromFemtoseconds(std::uint64_t femtoseconds) {
+  const auto low = static_cast<std::uint32_t>(femtoseconds);
+  const auto high = static_cast<std::uint32_t>(femtoseconds >> 32);
+  const int count = high != 0 ? (high >= 0x10000u ? 4 : 3) : (low >= 0x10000u ? 2 : 1);
+  return TimeInternals::Make(
+      IntegerInternals::Make(1, static_cast<std::int16_t>(count), low, high, 0), 0.0);
+}
+
+// Each unit is the one before times its factor; built at compile time, so
+// they are valid before any static initialiser runs.
+constinit const UniversalTime kUnitConstants[kUnitCount] = {
+    UnitFromFemtoseconds(1ull),
+    UnitFromFemtoseconds(1000ull),
+    UnitFromFemtoseconds(1000000ull),
+    UnitFromFemtoseconds(1000000000ull),
+    UnitFromFemtoseconds(1000000000000ull),
+    UnitFromFemtoseconds(1000000000000000ull),
+    UnitFromFemtoseconds(60000000000000000ull),
+    UnitFromFemtoseconds(3600000000000000000ull),
+};
+
+// Case-insensitive comparison of `length` characters that stops at the end
+// of the text, so a name cannot match where fewer characters are left.
+bool NameAt(const LiteralText& text, long position, const char* name, int length) {
+  for (int i = 0; i < length; ++i) {
+    if (AsciiLower(text[position + i]) != name[i]) return false;
+  }
+  return true;
+}
+
+long SkipSpace(const LiteralText& text, long index) {
+  while (IsAsciiSpace(text[index])) ++index;
+  return index;
+}
+
+// Walks a word; reports whether it held "s", "m" or "h", the letters every
+// unit name has and no digit has.
+long WalkWord(const LiteralText& text, long index, bool& hasUnitLetter) {
+  hasUnitLetter = false;
+  for (char c; (c = text[index]) != '\0' && !IsAsciiSpace(c); ++index) {
+    const char lower = AsciiLower(c);
+    hasUnitLetter = hasUnitLetter || lower == 's' || lower == 'm' || lower == 'h';
+  }
+  return index;
+}
+
+}  // namespace
+
+bool IsTimeUnit(int unit) { return unit >= 0 && unit < kUnitCount; }
+const char* UnitText(TimeUnit unit) { return kUnitTexts[unit]; }
+const UniversalTime& UnitConstant(TimeUnit unit) { return kUnitConstants[unit]; }
+double UnitSize(TimeUnit unit) { return kUnitSizes[unit]; }
+
+UnitFactors FactorsOf(TimeUnit unit) {
+  UnitFactors result{0, {}};
+  for (int step = 1; step <= unit; ++step) result.factors[result.count++] = kFactorFromPrevious[step];
+  return result;
+}
+
+int IndexAfterUnit(const LiteralText& text) {
+  bool hasUnitLetter = false;
+  long index = WalkWord(text, SkipSpace(text, 0), hasUnitLetter);
+  if (text[index] == '\0' || hasUnitLetter) return static_cast<int>(index);
+  // The first word was the number: the unit is the second word.
+  return static_cast<int>(WalkWord(text, SkipSpace(text, index), hasUnitLetter));
+}
+
+TimeUnit FindUnit(const LiteralText& text, UTypes_StatusCode& status, int& position) {
+  status = UTypes_Error;
+  // A position past the text is brought back to it: nothing beyond is read.
+  long index = (position < text.length() ? position : text.length()) - 2L;
+  if (index < 0) return TimeUnit_fs;
+  int matched = -1;
+  for (; index >= 0 && matched < 0; --index) {
+    if (IsAsciiSpace(text[index])) continue;
+    for (int unit = 0; unit < kUnitCount && matched < 0; ++unit) {
+      if (NameAt(text, index, kUnitTexts[unit], static_cast<int>(std::strlen(kUnitTexts[unit])))) {
+        matched = unit;
+      }
+    }
+    if (matched >= 0) break;
+  }
+  position = static_cast<int>(index);
+  if (matched < 0) return TimeUnit_fs;
+  const auto unit = static_cast<TimeUnit>(matched);
+  const long after = index + static_cast<long>(std::strlen(kUnitTexts[matched]));
+  if (text[after] != '\0' && !IsAsciiSpace(text[after])) return unit;
+  if (index > 0 && !IsAsciiSpace(text[index - 1])) return unit;
+  while (index > 0 && IsAsciiSpace(text[index - 1])) --index;
+  position = static_cast<int>(index);
+  status = UTypes_OK;
+  return unit;
+}
+
+}  // namespace universaltypes::detail
+
+using namespace universaltypes::detail;
+
+int IndexToStringAfterTimeUnit(const char* text) { return IndexAfterUnit(LiteralText(text)); }
+
+TimeUnit Get_TimeUnitFromString(const char* text, UTypes_StatusCode& status, int& position) {
+  return FindUnit(LiteralText(text), status, position);
+}
+
+UTypes_StatusCode TimeUnitFromTime(int* ticks, TimeUnit& unit) {
+  if (ticks == nullptr) return UTypes_Error;
+  UniversalTime time;
+  time.ConvertIntsToUniversalTime(ticks);
+  for (int candidate = 0; candidate < kUnitCount; ++candidate) {
+    if (time == kUnitConstants[candidate]) {
+      unit = static_cast<TimeUnit>(candidate);
+      return UTypes_OK;
+    }
+  }
+  return UTypes_Error;
+}

@@ -1,0 +1,147 @@
+"""Differential test of the time literal parser against exact fractions.
+
+Generates literals of every unit, decimal and based (bases 2 to 16), with
+signs, fractions, signed exponents read in the literal's base, underscores,
+leading zeros and white space, plus malformed ones of every class; computes
+each expected result with Python's exact Fraction (float() of a Fraction
+rounds correctly) and compares with what the library's parser gives through
+the literal_probe driver. Usage: literal_oracle.py PROBE [COUNT] [SEED]
+"""
+import math
+import random
+import struct
+import subprocess
+import sys
+from fractions import Fraction
+
+UNITS = ["fs", "ps", "ns", "us", "ms", "sec", "min", "hr"]
+UNIT_FS = [1, 10**3, 10**6, 10**9, 10**12, 10**15, 6 * 10**16, 36 * 10**17]
+DIGITS = "0123456789abcdef"
+MAX_TICKS = 2**96 - 1
+
+
+def offset_bits(value):
+    return struct.pack(">d", value).hex()
+
+
+def expected(value, analog):
+    """(ticks, offset) as the library must give them, or None on overflow."""
+    if analog:
+        ticks = math.floor(value)
+        offset = float(value - ticks)
+        if offset == 1.0:
+            ticks, offset = ticks + 1, 0.0
+    else:
+        ticks, offset = math.trunc(value), 0.0
+    if abs(ticks) > MAX_TICKS:
+        return None
+    return ticks, offset
+
+
+def digit_run(rng, base, count):
+    digits = [rng.choice(DIGITS[:base]) for _ in range(count)]
+    digits = [d.upper() if rng.random() < 0.3 else d for d in digits]
+    text = digits[0]
+    for d in digits[1:]:
+        text += ("_" if rng.random() < 0.1 else "") + d
+    return text
+
+
+def run_value(text, base):
+    return int(text.replace("_", ""), base)
+
+
+def space(rng, least):
+    return "".join(rng.choice(" \t") for _ in range(rng.randint(least, 2)))
+
+
+def unit_text(rng, unit):
+    name = UNITS[unit]
+    return "".join(c.upper() if rng.random() < 0.2 else c for c in name)
+
+
+def well_formed(rng):
+    unit = rng.randrange(8)
+    based = rng.random() < 0.35
+    base = rng.randint(2, 16) if based else 10
+    whole = digit_run(rng, base, rng.choice([1, 1, 2, 3, 5, 10, 20, 30]))
+    if rng.random() < 0.2:
+        whole = "0" * rng.randint(1, 40) + whole
+    fraction = digit_run(rng, base, rng.choice([1, 2, 3, 8, 16, 30, 60])) if rng.random() < 0.6 else None
+    exponent = None
+    if rng.random() < 0.4:
+        size = rng.choice([0, 1, 2, 2, 3, 30, 200])
+        exponent_value = rng.randint(0, size)
+        exponent = (rng.choice(["", "+", "-"]), exponent_value)
+    negative = not based and rng.random() < 0.3
+    value = Fraction(run_value(whole, base))
+    if fraction is not None:
+        value += Fraction(run_value(fraction, base), base ** len(fraction.replace("_", "")))
+    mantissa = whole + ("." + fraction if fraction is not None else "")
+    exponent_text = ""
+    if exponent is not None:
+        sign, amount = exponent
+        value *= Fraction(base) ** (-amount if sign == "-" else amount)
+        digits = "".join(DIGITS[d] for d in to_base(amount, base))
+        exponent_text = rng.choice("eE") + sign + "0" * rng.choice([0, 0, 0, 3]) + digits
+    if based:
+        prefix = "0" * rng.choice([0, 0, 1, 2]) + (str(base) if base != 10 or rng.random() < 0.5 else "")
+        number = prefix + "#" + mantissa + "#" + exponent_text
+    else:
+        number = mantissa + exponent_text
+    if negative:
+        value = -value
+        number = "-" + number
+    elif not based and rng.random() < 0.1:
+        number = "+" + number
+    text = space(rng, 0) + number + space(rng, 1) + unit_text(rng, unit) + space(rng, 0)
+    return text, value * UNIT_FS[unit], unit
+
+
+def to_base(value, base):
+    digits = []
+    while True:
+        digits.append(value % base)
+        value //= base
+        if value == 0:
+            return digits[::-1]
+
+
+MALFORMED = [  # (text, unit index or None for the zero time)
+    ("1__0 ps", 1), ("_1 ps", 1), ("1_ ps", 1), ("1. ns", 2), (".5 ns", 2),
+    ("17#1# ns", 2), ("1#1# ns", 2), ("-16#FF# ns", 2), ("1A ns", 2), ("2#102# us", 3),
+    ("1e ns", 2), ("1e+ ns", 2), ("1.5.5 ns", 2), ("16#FF ns", 2), ("1ns", None),
+    ("1 xs", None), ("", None), ("5", None), ("1 nsx", None), ("--1 ns", 2),
+]
+
+
+def main():
+    probe = sys.argv[1]
+    count = int(sys.argv[2]) if len(sys.argv) > 2 else 20000
+    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 2026
+    rng = random.Random(seed)
+    cases = []
+    for _ in range(count):
+        text, value, _ = well_formed(rng)
+        analog = rng.random() < 0.7
+        result = expected(value, analog)
+        want = "overflow" if result is None else "0 %d %s" % (result[0], offset_bits(result[1]))
+        cases.append((("A|" if analog else "D|") + text, want))
+    for text, unit in MALFORMED:
+        ticks = 0 if unit is None else UNIT_FS[unit]
+        cases.append(("A|" + text, "1 %d %s" % (ticks, offset_bits(0.0))))
+    output = subprocess.run([probe], input="\n".join(c for c, _ in cases) + "\n",
+                            capture_output=True, text=True, check=True).stdout.splitlines()
+    failures = [(c, w, g) for (c, w), g in zip(cases, output) if w != g]
+    for case, want, got in failures[:20]:
+        print("MISMATCH %r: expected %s, got %s" % (case, want, got))
+    if len(output) != len(cases):
+        print("probe printed %d lines for %d cases" % (len(output), len(cases)))
+        failures.append(None)
+    print("literal oracle (seed %d): %d cases, %d mismatches" % (seed, len(cases), len(failures)))
+    print("%d passed, %d failed" % (len(cases) - len(failures), len(failures)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
