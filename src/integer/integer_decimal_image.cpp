@@ -65,10 +65,13 @@ void CompactTrailingZeros(char* begin, char* end) {
     *end = '\0';
     return;
   }
+  // At most 28 zeros: one or two exponent digits.
   end -= zeros;
   *end++ = 'e';
   *end++ = '+';
-  *std::to_chars(end, end + 2, zeros).ptr = '\0';
+  if (zeros >= 10) *end++ = static_cast<char>('0' + zeros / 10);
+  *end++ = static_cast<char>('0' + zeros % 10);
+  *end = '\0';
 }
 
 }  // namespace

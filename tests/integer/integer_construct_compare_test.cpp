@@ -1,3 +1,5 @@
+// Construction, the status word, the array form, and the sign-first order
+// with its negative zero; arithmetic is the differential test's.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -7,71 +9,46 @@
 
 namespace {
 
-Fields Of(const UniversalInteger& value) { return FieldsOf(value); }
-
-void ExpectFields(const UniversalInteger& value, int sign, int count, std::uint32_t w0,
-                  std::uint32_t w1 = 0, std::uint32_t w2 = 0) {
-  const Fields fields = Of(value);
-  EXPECT_EQ(fields.sign, sign);
-  EXPECT_EQ(fields.count, count);
-  EXPECT_EQ(fields.words[0], w0);
-  EXPECT_EQ(fields.words[1], w1);
-  EXPECT_EQ(fields.words[2], w2);
-}
-
-TEST(IntegerConstruction, FromIntsGivesExactCountsAndTheMostNegativeIntHasMagnitude2To31) {
-  ExpectFields(UniversalInteger(0), 1, 0, 0);
-  EXPECT_TRUE(UniversalInteger(0) == UniversalInteger::Get_TheConstantZero());
-  ExpectFields(UniversalInteger(65535), 1, 1, 65535);
-  ExpectFields(UniversalInteger(65536), 1, 2, 65536);
-  ExpectFields(UniversalInteger(-1), -1, 1, 1);
-  ExpectFields(UniversalInteger(INT_MIN), -1, 2, 0x80000000u);
-  ExpectFields(UniversalInteger::Get_TheConstantOne(), 1, 1, 1);
-  ExpectFields(UniversalInteger(), 1, 0, 0);
-}
-
-TEST(IntegerConstruction, ChoicesBuildTheExtremesAndSetTheStatusWord) {
-  ExpectFields(UniversalInteger(IntegerHighChoice), 1, 6, ~0u, ~0u, ~0u);
-  ExpectFields(UniversalInteger(IntegerLowChoice), -1, 6, ~0u, ~0u, ~0u);
+TEST(IntegerConstruction, IntsChoicesAndTheArrayForm) {
+  EXPECT_TRUE(Matches(UniversalInteger(0), {1, 0}));
+  EXPECT_EQ(FieldsOf(UniversalInteger(65535)).count, 1);
+  EXPECT_EQ(FieldsOf(UniversalInteger(65536)).count, 2);
+  EXPECT_TRUE(Matches(UniversalInteger(INT_MIN), {-1, u128{1} << 31}));
+  EXPECT_TRUE(Matches(UniversalInteger(IntegerLowChoice), {-1, kMax96}));
   EXPECT_EQ(UniversalInteger::Status(), UniversalInteger::Status_OK);
   const UniversalInteger unknown(static_cast<UniversalIntegerChoice>(7));
   EXPECT_EQ(UniversalInteger::Status(), UniversalInteger::Status_Error);
-  ExpectFields(unknown, 1, 0, 0);  // a defined zero, not stray bytes
-  UniversalInteger reset(IntegerLowChoice);
-  EXPECT_EQ(UniversalInteger::Status(), UniversalInteger::Status_OK);
-}
-
-TEST(IntegerConstruction, ArrayFormRoundTripsAnyFiveInts) {
-  int ints[5] = {-1, 5, 0x12345678, -2, 0x0000FFFF};
-  UniversalInteger value;
+  EXPECT_TRUE(Matches(unknown, {1, 0}));  // a defined zero, not stray bytes
+  int ints[5] = {-1, 5, 0x12345678, -2, 0x0000FFFF}, back[5];
+  UniversalInteger value(IntegerHighChoice);
   value.ConvertIntsToUniversalInteger(ints);
-  int back[5];
   value.ConvertUniversalIntegerToInts(back);
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(back[i], ints[i]) << i;
+  EXPECT_TRUE(std::equal(ints, ints + 5, back));
   EXPECT_EQ(UniversalInteger::Get_MachineEndian(),
             std::endian::native == std::endian::big ? BigEndian : LittleEndian);
 }
 
-TEST(IntegerComparison, SignDecidesFirstThenMagnitudeWithNegativeZeroDistinct) {
-  const UniversalInteger low(IntegerLowChoice), high(IntegerHighChoice);
-  EXPECT_TRUE(low < high);
-  EXPECT_EQ(low.CompareMagnitude(high), Comparison_Equal);
-  EXPECT_TRUE(UniversalInteger(-5) < UniversalInteger(-3));
-  EXPECT_TRUE(UniversalInteger(-3) > UniversalInteger(-5));
-  EXPECT_EQ(UniversalInteger(-5).CompareMagnitude(UniversalInteger(3)), Comparison_Greater);
-  // Digit counts decide before any word: count 3 beats any count-2 value.
+TEST(IntegerConstruction, OverflowLeavesACompoundOperandAndSetsTheStatusWord) {
+  for (const auto& [left, right, subtract] :
+       {std::tuple{ToRecord({1, kMax96}), UniversalInteger(1), false},
+        std::tuple{ToRecord({1, kMax96}), UniversalInteger(-1), true},
+        std::tuple{ToRecord({-1, kMax96}), UniversalInteger(-1), false}}) {
+    UniversalInteger target = left;
+    EXPECT_THROW(subtract ? target -= right : target += right, UTypes_StatusCodeException);
+    EXPECT_TRUE(target == left);
+    EXPECT_EQ(UniversalInteger::Status(), UniversalInteger::Status_Error);
+    UniversalInteger reset(IntegerHighChoice);
+  }
+}
+
+TEST(IntegerComparison, CountsDecideBeforeWordsAndNegativeZeroIsDistinct) {
   EXPECT_EQ(ToRecord({1, u128{1} << 32}).CompareMagnitude(ToRecord({1, 0xFFFFFFFFu})),
             Comparison_Greater);
-
-  int negativeZeroInts[5] = {-1, 0, 0, 0, 0};
-  UniversalInteger negativeZero, otherNegativeZero;
-  negativeZero.ConvertIntsToUniversalInteger(negativeZeroInts);
-  otherNegativeZero.ConvertIntsToUniversalInteger(negativeZeroInts);
-  const UniversalInteger zero;
+  const UniversalInteger negativeZero = ToRecord({-1, 0}), zero;
   EXPECT_FALSE(negativeZero == zero);
   EXPECT_TRUE(negativeZero < zero);
   EXPECT_TRUE(negativeZero > UniversalInteger(-1));
-  EXPECT_TRUE(negativeZero == otherNegativeZero);
+  EXPECT_TRUE(negativeZero == ToRecord({-1, 0}));
 }
 
 }  // namespace

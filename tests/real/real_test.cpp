@@ -13,50 +13,29 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 double D(const UniversalReal& value) { return value.UniversalRealToDouble(); }
 
-TEST(Real, ConstantsAndOperatorsAreSingleDoubleOperations) {
-  EXPECT_EQ(D(UniversalReal()), 0.0);
-  EXPECT_EQ(D(UniversalReal::Get_TheConstantOne()), 1.0);
-  EXPECT_EQ(D(UniversalReal::Get_TheConstantZero()), 0.0);
-  EXPECT_EQ(D(UniversalReal(1.5) * 4), 6.0);
-  EXPECT_EQ(D(UniversalReal(1.0) / 0), std::numeric_limits<double>::infinity());
-  EXPECT_TRUE(std::isnan(D(UniversalReal(0.0) / 0.0)));
-  UniversalReal sum(0.1);
-  sum += UniversalReal(0.2);
-  EXPECT_EQ(D(sum), 0.1 + 0.2);
-  int negativeZero[5] = {-1, 0, 0, 0, 0};
-  UniversalInteger integer;
-  integer.ConvertIntsToUniversalInteger(negativeZero);
-  EXPECT_TRUE(std::signbit(D(UniversalReal(integer))));
-}
-
-TEST(Real, FlatFunctionsFollowIeeeComparisonsAndAlwaysSucceed) {
+TEST(Real, IeeeArithmeticAndComparisonsThroughTheFlatFunctions) {
   const UniversalReal nan(kNaN), two(2.0), three(3.0);
   UniversalReal result;
-  EXPECT_EQ(UniversalRealEqualsUniversalReal(&nan, &nan), 0);
-  EXPECT_EQ(UniversalRealNotEqualUniversalReal(&nan, &two), 1);
-  for (auto relation : {UniversalRealLessThanUniversalReal, UniversalRealLessEqualUniversalReal,
-                        UniversalRealGreaterThanUniversalReal, UniversalRealGreaterEqualUniversalReal}) {
-    EXPECT_EQ(relation(&nan, &two), 0);
-    EXPECT_EQ(relation(&two, &nan), 0);
+  EXPECT_EQ(D(UniversalReal::Get_TheConstantOne()) + D(UniversalReal::Get_TheConstantZero()), 1.0);
+  EXPECT_EQ(UniversalRealNotEqualUniversalReal(&nan, &nan), 1);
+  for (auto relation : {UniversalRealEqualsUniversalReal, UniversalRealLessThanUniversalReal,
+                        UniversalRealLessEqualUniversalReal, UniversalRealGreaterThanUniversalReal,
+                        UniversalRealGreaterEqualUniversalReal}) {
+    EXPECT_EQ(relation(&nan, &two) + relation(&two, &nan), 0);
   }
-  EXPECT_EQ(UniversalRealNotEqualUniversalReal(&two, &two), 0);
   EXPECT_EQ(UniversalRealLessEqualUniversalReal(&two, &two), 1);
-  EXPECT_EQ(UniversalRealLessThanUniversalReal(&two, &two), 0);
   EXPECT_EQ(UniversalRealDividedByInt(&two, 0, &result), 0);
   EXPECT_TRUE(std::isinf(D(result)));
   EXPECT_EQ(UniversalRealMinusUniversalReal(&two, &three, &result), 0);
-  EXPECT_EQ(D(result), -1.0);
   EXPECT_EQ(UniversalRealTimesDouble(&result, 2.5, &result), 0);
   EXPECT_EQ(D(result), -2.5);
   EXPECT_EQ(UniversalRealPlusUniversalReal(nullptr, &two, &result), UTypes_Error);
-}
-
-TEST(Real, FromIntegerEqualsTheIntegersOwnConversion) {
-  int ints[5] = {-1, 6, -1, -1, -1};
-  UniversalInteger lowest;
-  lowest.ConvertIntsToUniversalInteger(ints);
-  EXPECT_EQ(D(UniversalReal(lowest)), -7.922816251426434e28);
-  EXPECT_EQ(D(UniversalReal(UniversalInteger(1))), 1.0);
+  int lowest[5] = {-1, 6, -1, -1, -1}, negativeZero[5] = {-1, 0, 0, 0, 0};
+  UniversalInteger integer;
+  integer.ConvertIntsToUniversalInteger(lowest);
+  EXPECT_EQ(D(UniversalReal(integer)), -7.922816251426434e28);
+  integer.ConvertIntsToUniversalInteger(negativeZero);
+  EXPECT_TRUE(std::signbit(D(UniversalReal(integer))));
 }
 
 std::string Text(double value, int precision) {

@@ -26,11 +26,8 @@ Parsed Parse(const char* text) {
 
 TEST(TimeLiteral, WellFormedLiteralsAreExact) {
   const std::pair<const char*, const char*> cases[] = {
-      {"1 ns", "1000000"}, {"1.5 ns", "1500000"}, {"  -2.25 us ", "-2250000000"},
-      {"0.1 ns", "100000"}, {"1_000 ps", "1000000"}, {"1e3 fs", "1000"},
-      {"1.5e3 ns", "1500000000"}, {"15E-1 ns", "1500000"}, {"2.5E+2 ps", "250000"},
-      {"16#FF# ns", "255000000"}, {"16#F.8# ns", "15500000"}, {"2#1010#E1 ps", "20000"},
-      {"2#1010#E10 ps", "40000"}, {"#12# ns", "12000000"}, {"0#12# ns", "12000000"},
+      {"  -2.25 us ", "-2250000000"}, {"1_000 ps", "1000000"}, {"15E-1 ns", "1500000"},
+      {"16#F.8# ns", "15500000"}, {"2#1010#E10 ps", "40000"}, {"#12# ns", "12000000"},
       {"ns", "1000000"}, {"5 sec extra", "5000000000000000"}, {"16#1E# ns", "30000000"},
       // Digit counts and exponent sizes that a step-by-step parser gets wrong.
       {"1.0000000000000000000000000001 sec", "1000000000000000"},
@@ -68,12 +65,9 @@ TEST(TimeLiteral, TheAnalogFlagDecidesTheSubFemtosecondRest) {
 }
 
 TEST(TimeLiteral, FailuresReturnZeroOrOneUnit) {
+  // Every other malformed class is in the oracle's list.
   const std::pair<const char*, const char*> cases[] = {
-      {"1ns", "0"},        {"", "0"},           {"1 xs", "0"},       {"\xB5s", "0"},
-      {"1__0 ps", "1000"}, {"_1 ps", "1000"},   {"1_ ps", "1000"},   {"1. ns", "1000000"},
-      {".5 ns", "1000000"}, {"17#1# ns", "1000000"}, {"-16#FF# ns", "1000000"},
-      {"1A ns", "1000000"},
-  };
+      {"1ns", "0"}, {"\xB5s", "0"}, {"1__0 ps", "1000"}, {".5 ns", "1000000"}};
   for (const auto& [text, ticks] : cases) {
     const Parsed parsed = Parse(text);
     EXPECT_EQ(parsed.status, UTypes_Error) << text;
