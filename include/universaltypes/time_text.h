@@ -16,6 +16,7 @@
 #define UNIVERSALTYPES_TIME_TEXT_H
 
 #include "universaltypes/export.h"
+#include "universaltypes/flat.h"
 #include "universaltypes/status.h"
 #include "universaltypes/universal_integer.h"
 #include "universaltypes/universal_time.h"
@@ -72,8 +73,5 @@ UTYPES_API char* TimeTickValueToString(const UniversalTime& time, TimeUnit unit,
                                        UTypes_StatusCode& status);
 // The same for a tick count in the time array form, offset 0.0.
 UTYPES_API char* TimeTickValueToString_CF(int* ticks, TimeUnit unit, UTypes_StatusCode& status);
-
-// The tick count as a double, "%.0f fs", in a buffer of its own.
-UTYPES_C_API char* PhysicalTimeTickImage(const UniversalInteger* ticks);
 
 #endif  // UNIVERSALTYPES_TIME_TEXT_H

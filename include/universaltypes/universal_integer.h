@@ -38,6 +38,7 @@
 #include <cstdint>
 
 #include "universaltypes/export.h"
+#include "universaltypes/flat.h"
 #include "universaltypes/status.h"
 #include "universaltypes/universal_real.h"
 
@@ -68,83 +69,83 @@ struct UniversalIntegerExtended {
   std::uint16_t digits[8];
 };
 
-class UTYPES_API UniversalInteger {
+class UniversalInteger {
  public:
   enum StatusCodes {
     Status_OK = 0,
     Status_Error = 1,
   };
 
-  UniversalInteger();
-  UniversalInteger(int value);
+  UTYPES_API UniversalInteger();
+  UTYPES_API UniversalInteger(int value);
   // Sets the status word to 0, or to 1 (leaving the record unwritten) for a
   // choice other than the two presets.
-  UniversalInteger(UniversalIntegerChoice choice);
+  UTYPES_API UniversalInteger(UniversalIntegerChoice choice);
   // Truncates toward zero. |value| >= 2^96 or infinite throws
   // UTypes_Overflow; a NaN throws UTypes_Error.
-  UniversalInteger(const UniversalReal& real);
+  UTYPES_API UniversalInteger(const UniversalReal& real);
 
   // ((w2 * 2^32 + w1) * 2^32) + w0 in doubles, each step rounded.
-  operator double() const;
+  UTYPES_API operator double() const;
 
-  UniversalInteger_Comparison_t CompareMagnitude(const UniversalInteger& other) const;
+  UTYPES_API UniversalInteger_Comparison_t CompareMagnitude(const UniversalInteger& other) const;
   // Signed relations: the sign fields decide first, so a negative zero lies
   // below zero and above every negative nonzero value.
-  bool operator==(const UniversalInteger& other) const;
-  bool operator!=(const UniversalInteger& other) const;
-  bool operator<(const UniversalInteger& other) const;
-  bool operator<=(const UniversalInteger& other) const;
-  bool operator>(const UniversalInteger& other) const;
-  bool operator>=(const UniversalInteger& other) const;
+  UTYPES_API bool operator==(const UniversalInteger& other) const;
+  UTYPES_API bool operator!=(const UniversalInteger& other) const;
+  UTYPES_API bool operator<(const UniversalInteger& other) const;
+  UTYPES_API bool operator<=(const UniversalInteger& other) const;
+  UTYPES_API bool operator>(const UniversalInteger& other) const;
+  UTYPES_API bool operator>=(const UniversalInteger& other) const;
 
-  UniversalInteger operator+(const UniversalInteger& other) const;
-  UniversalInteger operator-(const UniversalInteger& other) const;
+  UTYPES_API UniversalInteger operator+(const UniversalInteger& other) const;
+  UTYPES_API UniversalInteger operator-(const UniversalInteger& other) const;
   // Leave the object unchanged when they throw.
-  UniversalInteger& operator+=(const UniversalInteger& other);
-  UniversalInteger& operator-=(const UniversalInteger& other);
+  UTYPES_API UniversalInteger& operator+=(const UniversalInteger& other);
+  UTYPES_API UniversalInteger& operator-=(const UniversalInteger& other);
 
   // Magnitude modulo 2^96, sign the product of the signs; never throws.
-  UniversalInteger operator*(const UniversalInteger& other) const;
-  UniversalInteger operator*(int other) const;
+  UTYPES_API UniversalInteger operator*(const UniversalInteger& other) const;
+  UTYPES_API UniversalInteger operator*(int other) const;
 
   // |this| * |factor| truncated toward zero, with the product of the signs
   // (a negative zero factor or a NaN does not negate); sets the remainder real.
-  UniversalInteger operator*(double factor) const;
-  UniversalInteger operator*(const UniversalReal& factor) const;
+  UTYPES_API UniversalInteger operator*(double factor) const;
+  UTYPES_API UniversalInteger operator*(const UniversalReal& factor) const;
 
-  UniversalInteger operator/(const UniversalInteger& divisor) const;
-  UniversalInteger operator/(int divisor) const;
+  UTYPES_API UniversalInteger operator/(const UniversalInteger& divisor) const;
+  UTYPES_API UniversalInteger operator/(int divisor) const;
   // this * (1.0 / divisor), the reciprocal rounded once: not an exact quotient.
-  UniversalInteger operator/(double divisor) const;
-  UniversalInteger operator/(const UniversalReal& divisor) const;
-  UniversalInteger rem(const UniversalInteger& divisor) const;
-  UniversalInteger mod(const UniversalInteger& divisor) const;
+  UTYPES_API UniversalInteger operator/(double divisor) const;
+  UTYPES_API UniversalInteger operator/(const UniversalReal& divisor) const;
+  UTYPES_API UniversalInteger rem(const UniversalInteger& divisor) const;
+  UTYPES_API UniversalInteger mod(const UniversalInteger& divisor) const;
 
   // Integer array form: sign, digit count, word 0, word 1, word 2. Import
   // takes the low 16 bits of the first two ints and validates nothing.
-  void ConvertIntsToUniversalInteger(int* ints);
-  void ConvertUniversalIntegerToInts(int* ints) const;
+  UTYPES_API void ConvertIntsToUniversalInteger(int* ints);
+  UTYPES_API void ConvertUniversalIntegerToInts(int* ints) const;
 
   // Decimal image in one static 4096-byte buffer shared by every call (and
   // every thread): valid until the next call. A negative zero shows "-0".
-  operator const char*() const;
+  UTYPES_API operator const char*() const;
   // Writes this + fraction in decimal: this is the integer part (the floor
   // of the number), fraction in [0, 1) its fractional part, printed with
   // printf precision `precision`. Whole numbers with more than six trailing
   // zeros are compacted ("1e+7"). The fraction's text never exceeds 63
   // characters, whatever the precision.
-  void PrintToBuffer(char* buffer, double fraction, int precision) const;
+  UTYPES_API void PrintToBuffer(char* buffer, double fraction, int precision) const;
   // "-" for a negative sign, then words 2, 1, 0 as 8 lowercase hex digits
   // each: at most 26 characters with the NUL.
-  void ToHexString(char* buffer) const;
+  UTYPES_API void ToHexString(char* buffer) const;
 
   // The fraction the last integer-by-real product dropped, in [0, 1).
-  static const UniversalReal& Get_Remainder();
-  static const UniversalInteger& Get_TheConstantZero();
-  static const UniversalInteger& Get_TheConstantOne();
-  static MachineEndian_t Get_MachineEndian();
+  UTYPES_API static const UniversalReal& Get_Remainder();
+  UTYPES_API static const UniversalInteger& Get_TheConstantZero();
+  UTYPES_API static const UniversalInteger& Get_TheConstantOne();
+  UTYPES_API static MachineEndian_t Get_MachineEndian();
   // 1 after an overflow, until the next construction from a choice.
-  static StatusCodes Status();
+  UTYPES_API static StatusCodes Status();
 
  private:
   // Field access for the library's own helpers; not part of the interface.
@@ -154,29 +155,29 @@ class UTYPES_API UniversalInteger {
                              std::uint32_t word1, std::uint32_t word2)
       : _sign(sign), _count(count), _words{word0, word1, word2} {}
 
-  void AddMagnitude(const UniversalInteger& other, UniversalInteger& result) const;
+  UTYPES_API void AddMagnitude(const UniversalInteger& other, UniversalInteger& result) const;
   // Precondition: |this| > |other|.
-  void SubtractMagnitude(const UniversalInteger& other, UniversalInteger& result) const;
+  UTYPES_API void SubtractMagnitude(const UniversalInteger& other, UniversalInteger& result) const;
 
   // Short-digit machinery shared by multiplication, division and the images.
-  void ToggleBetweenShortAndIntDigits();
-  short CountShortDigits() const;
-  void MultiplyByOneDigit(std::uint16_t digit, UniversalIntegerExtended& accumulator,
+  UTYPES_API void ToggleBetweenShortAndIntDigits();
+  UTYPES_API short CountShortDigits() const;
+  UTYPES_API void MultiplyByOneDigit(std::uint16_t digit, UniversalIntegerExtended& accumulator,
                           int shift) const;
 
   // Long division (Knuth's algorithm D, base 65536), all in short-digit form.
-  void DivideShortDigits(const UniversalInteger& divisor, UniversalInteger& quotient,
+  UTYPES_API void DivideShortDigits(const UniversalInteger& divisor, UniversalInteger& quotient,
                          UniversalInteger& remainder);
-  UniversalInteger_Comparison_t CompareShortDigitsMagnitude(const UniversalInteger& other) const;
-  std::uint16_t NormalizeForDivision(const UniversalInteger& divisor,
+  UTYPES_API UniversalInteger_Comparison_t CompareShortDigitsMagnitude(const UniversalInteger& other) const;
+  UTYPES_API std::uint16_t NormalizeForDivision(const UniversalInteger& divisor,
                                      UniversalIntegerExtended& dividendWork,
                                      UniversalIntegerExtended& divisorWork) const;
-  void DivideByOneDigit(std::uint16_t divisor, UniversalInteger& quotient,
+  UTYPES_API void DivideByOneDigit(std::uint16_t divisor, UniversalInteger& quotient,
                         std::uint16_t& remainder) const;
-  static std::uint16_t EstimateQuotientDigit(const UniversalIntegerExtended& dividendWork,
+  UTYPES_API static std::uint16_t EstimateQuotientDigit(const UniversalIntegerExtended& dividendWork,
                                              const UniversalIntegerExtended& divisorWork,
                                              int step);
-  static std::uint16_t MultiplyAndSubtract(UniversalIntegerExtended& dividendWork,
+  UTYPES_API static std::uint16_t MultiplyAndSubtract(UniversalIntegerExtended& dividendWork,
                                            const UniversalIntegerExtended& divisorWork,
                                            std::uint16_t estimate, int step);
 
@@ -184,58 +185,16 @@ class UTYPES_API UniversalInteger {
   std::int16_t _count;
   std::uint32_t _words[3];
 
-  static const UniversalInteger _zero;
-  static const UniversalInteger _one;
-  static const UniversalInteger IntegerHigh;
-  static const UniversalInteger IntegerLow;
-  static const MachineEndian_t _machineEndian;
-  static StatusCodes _status;
+  UTYPES_API static const UniversalInteger _zero;
+  UTYPES_API static const UniversalInteger _one;
+  UTYPES_API static const UniversalInteger IntegerHigh;
+  UTYPES_API static const UniversalInteger IntegerLow;
+  UTYPES_API static const MachineEndian_t _machineEndian;
+  UTYPES_API static StatusCodes _status;
 };
 
-// Flat interface: plain C names over records passed by pointer. Comparisons
-// return 1 or 0; arithmetic returns a UTypes_StatusCode and writes the result
-// only on success (the result may be either operand). A null pointer is
-// refused: comparisons return 0, arithmetic returns UTypes_Error.
-UTYPES_C_API int UniversalIntegerEqualsUniversalInteger(const UniversalInteger* left,
-                                                        const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerNotEqualUniversalInteger(const UniversalInteger* left,
-                                                          const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerLessThanUniversalInteger(const UniversalInteger* left,
-                                                          const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerLessEqualUniversalInteger(const UniversalInteger* left,
-                                                           const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerGreaterThanUniversalInteger(const UniversalInteger* left,
-                                                             const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerGreaterEqualUniversalInteger(const UniversalInteger* left,
-                                                              const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerMagnitudeLessThanUniversalInteger(const UniversalInteger* left,
-                                                                   const UniversalInteger* right);
-UTYPES_C_API int UniversalIntegerMagnitudeGreaterThanUniversalInteger(
-    const UniversalInteger* left, const UniversalInteger* right);
-
-UTYPES_C_API int UniversalIntegerPlusUniversalInteger(const UniversalInteger* left,
-                                                      const UniversalInteger* right,
-                                                      UniversalInteger* result);
-UTYPES_C_API int UniversalIntegerMinusUniversalInteger(const UniversalInteger* left,
-                                                       const UniversalInteger* right,
-                                                       UniversalInteger* result);
-UTYPES_C_API int UniversalIntegerTimesUniversalInteger(const UniversalInteger* left,
-                                                       const UniversalInteger* right,
-                                                       UniversalInteger* result);
-UTYPES_C_API int UniversalIntegerTimesInt(const UniversalInteger* left, int right,
-                                          UniversalInteger* result);
-// Return UTypes_Error for a nonzero dividend over a zero divisor.
-UTYPES_C_API int UniversalIntegerDividedByUniversalInteger(const UniversalInteger* left,
-                                                           const UniversalInteger* right,
-                                                           UniversalInteger* result);
-UTYPES_C_API int UniversalIntegerDividedByInt(const UniversalInteger* left, int right,
-                                              UniversalInteger* result);
-UTYPES_C_API int UniversalIntegerRemUniversalInteger(const UniversalInteger* left,
-                                                     const UniversalInteger* right,
-                                                     UniversalInteger* result);
-UTYPES_C_API int UniversalIntegerModUniversalInteger(const UniversalInteger* left,
-                                                     const UniversalInteger* right,
-                                                     UniversalInteger* result);
+// The record crosses the flat interface as is.
+static_assert(sizeof(UniversalInteger) == 16);
 
 // integer * factor into product, and the remainder real read right after it
 // into remainder. Returns the caught status with no output written.
