@@ -8,8 +8,6 @@
 
 namespace {
 
-__extension__ typedef unsigned __int128 Magnitude;
-
 // Builds a record through the integer array form from a magnitude given as
 // three 32-bit words, least significant first.
 UniversalInteger Make(int sign, std::uint32_t w0, std::uint32_t w1, std::uint32_t w2) {
@@ -24,19 +22,8 @@ UniversalInteger Make(int sign, std::uint32_t w0, std::uint32_t w1, std::uint32_
   return value;
 }
 
-// Decimal text of a record read back through the array form.
-std::string Decimal(const UniversalInteger& value) {
-  int ints[5];
-  value.ConvertUniversalIntegerToInts(ints);
-  Magnitude magnitude = 0;
-  for (int word = 4; word >= 2; --word) magnitude = (magnitude << 32) | static_cast<std::uint32_t>(ints[word]);
-  std::string digits;
-  do {
-    digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
-    magnitude /= 10;
-  } while (magnitude != 0);
-  return (ints[0] < 0 ? "-" : "") + digits;
-}
+// The library's decimal image lives in one shared buffer: copy it at once.
+std::string Decimal(const UniversalInteger& value) { return static_cast<const char*>(value); }
 
 void Show(const char* what, const UniversalInteger& left, const char* op,
           const UniversalInteger& right, int status, const UniversalInteger& result) {

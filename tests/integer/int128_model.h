@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <string>
 
+#include "support/int128.h"
 #include "universaltypes/universal_integer.h"
 
-// __extension__ keeps -Wpedantic quiet about the compiler's 128-bit integer.
-__extension__ typedef unsigned __int128 u128;
 
 inline constexpr u128 kMax96 = (u128{1} << 96) - 1;
 

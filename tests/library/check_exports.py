@@ -6,7 +6,7 @@ demangles them, and compares them with src/library/exported_names.txt: every
 listed name must be exported, and nothing else (no internal helper, no
 standard-library symbol) may leak. The Windows .def file is checked against
 the same list. Usage:
-  check_exports.py LIST DEF LIBRARY [OBJDUMP]
+  check_exports.py LIST DEF LIBRARY [NM-OR-OBJDUMP]
 """
 import re
 import subprocess
@@ -19,8 +19,8 @@ def demangle(names):
     return set(line for line in out.splitlines() if line)
 
 
-def elf_exports(library):
-    out = subprocess.run(["nm", "-D", "--defined-only", library], capture_output=True,
+def elf_exports(library, nm):
+    out = subprocess.run([nm, "-D", "--defined-only", library], capture_output=True,
                          text=True, check=True).stdout
     return [line.split()[2] for line in out.splitlines() if len(line.split()) == 3]
 
@@ -52,7 +52,7 @@ def main():
     if library.endswith(".dll"):
         exported = dll_exports(library, sys.argv[4] if len(sys.argv) > 4 else "objdump")
     else:
-        exported = elf_exports(library)
+        exported = elf_exports(library, sys.argv[4] if len(sys.argv) > 4 else "nm")
     checks = [compare(library, listed, demangle(exported)),
               compare(sys.argv[2], listed, demangle(def_exports(sys.argv[2])))]
     print("%d names listed, %d exported" % (len(listed), len(set(exported))))

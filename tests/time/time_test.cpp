@@ -15,7 +15,6 @@
 
 namespace {
 
-__extension__ typedef __int128 i128;
 constexpr std::uint64_t kSeed = 1415;
 constexpr int kFractionBits = 40;  // of the exact values
 constexpr int kOffsetBits = 20;    // of the random offsets

@@ -5,8 +5,10 @@ signs, fractions, signed exponents read in the literal's base, underscores,
 leading zeros and white space, plus malformed ones of every class; computes
 each expected result with Python's exact Fraction (float() of a Fraction
 rounds correctly) and compares with what the library's parser gives through
-the literal_probe driver. Usage: literal_oracle.py PROBE [COUNT] [SEED]
+the literal_probe driver. Usage: literal_oracle.py PROBE-COMMAND...
+(an emulator may come first); UTYPES_TEST_SCALE divides the case count.
 """
+import os
 import math
 import random
 import struct
@@ -116,9 +118,9 @@ MALFORMED = [  # (text, unit index or None for the zero time)
 
 
 def main():
-    probe = sys.argv[1]
-    count = int(sys.argv[2]) if len(sys.argv) > 2 else 20000
-    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 2026
+    probe = sys.argv[1:]
+    count = 20000 // max(1, int(os.environ.get("UTYPES_TEST_SCALE", "1")))
+    seed = int(os.environ.get("ORACLE_SEED", "2026"))
     rng = random.Random(seed)
     cases = []
     for _ in range(count):
@@ -130,7 +132,7 @@ def main():
     for text, unit in MALFORMED:
         ticks = 0 if unit is None else UNIT_FS[unit]
         cases.append(("A|" + text, "1 %d %s" % (ticks, offset_bits(0.0))))
-    output = subprocess.run([probe], input="\n".join(c for c, _ in cases) + "\n",
+    output = subprocess.run(probe, input="\n".join(c for c, _ in cases) + "\n",
                             capture_output=True, text=True, check=True).stdout.splitlines()
     failures = [(c, w, g) for (c, w), g in zip(cases, output) if w != g]
     for case, want, got in failures[:20]:
