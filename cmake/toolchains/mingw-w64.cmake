@@ -16,9 +16,16 @@ if(MINGW_TRIPLET MATCHES "^i686")
   set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
   set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
 endif()
-# The compiler's runtime DLLs are found by Wine through WINEPATH (see
-# scripts/platform-stage), so exceptions cross the DLL boundary through one
-# shared unwinder.
+# 64-bit: the compiler's runtime is linked in, so the DLL and the test
+# programs need nothing beside them (table-based unwinding lets exceptions
+# cross the DLL boundary). 32-bit unwinding keeps its state in the runtime,
+# so there the DLL links the shared runtime DLLs, as 32-bit hosts ship them.
+if(MINGW_TRIPLET MATCHES "^x86_64")
+  set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+  set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+endif()
+# Programs and the DLL side by side, where Windows looks for a DLL first.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 set(UTYPES_GTEST_FROM_SOURCE ON CACHE BOOL "" FORCE)
 set(UTYPES_SECONDARY_PLATFORM ON CACHE BOOL "" FORCE)
