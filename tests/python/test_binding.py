@@ -1,0 +1,129 @@
+"""The binding's mapping onto the library: operators, images, exceptions
+for each status code, the process-wide switches and the conversions."""
+import random
+import unittest
+from fractions import Fraction
+
+from universaltypes import Integer, Real, Time, analog, set_analog, set_based_literals
+
+MAX = 2**96 - 1
+
+
+class SwitchesRestored(unittest.TestCase):
+    def setUp(self):
+        self.addCleanup(set_analog, analog())
+        self.addCleanup(set_based_literals, True)
+
+
+class TimeTextTest(SwitchesRestored):
+    def test_images_are_the_librarys(self):
+        third = Time.parse("16#FF# ns") / 3
+        self.assertEqual("85 ns", str(third))
+        self.assertEqual("85000 ps", format(third, "ps"))
+        self.assertEqual("85 ns", f"{third}")
+        self.assertEqual("1e+7 fs", format(Time(10**7), "fs"))
+        self.assertEqual("-1.5 ns", str(-Time.parse("1.5 ns")))
+        with self.assertRaises(ValueError):
+            format(third, "xs")
+
+    def test_parse_maps_status_codes_to_exceptions(self):
+        for text in ("1ns", "", "1 xs", "1__0 ps", "17#1# ns", "1 ns\0"):
+            with self.subTest(text=text), self.assertRaises(ValueError):
+                Time.parse(text)
+        with self.assertRaises(OverflowError):
+            Time.parse("79228162514264337593543950336 fs")
+        self.assertEqual(MAX, int(Time.parse("79228162514264337593543950335 fs").ticks))
+
+    def test_switches_reach_the_parser(self):
+        set_analog(False)
+        self.assertEqual((1, 0.0), (int(Time.parse("1.75 fs").ticks), Time.parse("1.75 fs").offset))
+        set_analog(True)
+        self.assertEqual(0.75, Time.parse("1.75 fs").offset)
+        set_based_literals(False)
+        with self.assertRaises(ValueError):
+            Time.parse("16#FF# ns")
+
+
+class TimeArithmeticTest(SwitchesRestored):
+    def test_operators_map_onto_the_flat_functions(self):
+        ns = Time.parse("1 ns")
+        self.assertEqual(Time.parse("1.000005 ns"), ns + 5)
+        self.assertEqual(Time.parse("1.000005 ns"), 5 + ns)
+        self.assertEqual(Time.parse("999.995 ps"), ns - Integer(5))
+        self.assertEqual(Time.parse("4.5 ns"), 3 * Time.parse("1.5 ns"))
+        self.assertEqual(Time.parse("500 ps"), ns * Real(0.5))
+        self.assertEqual(Time.parse("250 ps"), ns / Integer(4))
+        self.assertEqual(Time.parse("2.5 fs"), Time(10) / 4)
+        self.assertEqual(Time.parse("2 ns"), abs(Time.parse("-2 ns")))
+
+    def test_reals_added_to_times_count_seconds_and_leave_operands(self):
+        one = Time(1)
+        self.assertEqual(Time(2), one + Real(1e-15))
+        self.assertEqual(Time.parse("750 ms"), Time.parse("1 sec") - 0.25)
+        self.assertEqual(Time(1), one)
+
+    def test_failures_raise_by_status(self):
+        with self.assertRaises(OverflowError):
+            Time(MAX) + 1
+        with self.assertRaises(ZeroDivisionError):
+            Time(5) / 0
+        with self.assertRaises(ZeroDivisionError):
+            Time(5) / 0.0
+        with self.assertRaises(ValueError):
+            Time(5) * float("nan")
+        with self.assertRaises(OverflowError):
+            Time(5) * 2**31
+
+    def test_comparisons_follow_the_analog_flag(self):
+        half = Time(1) / 2
+        self.assertTrue(half > 0 and half != Time(0) and Time(0) < half)
+        set_analog(False)
+        self.assertTrue(half == 0 and half == Time(0) and not half != 0)
+        with self.assertRaises(TypeError):
+            hash(half)
+
+
+class IntegerAndRealTest(unittest.TestCase):
+    def test_integer_status_codes_and_the_negative_zero(self):
+        with self.assertRaises(OverflowError):
+            Integer(MAX) + 1
+        with self.assertRaises(OverflowError):
+            Integer(MAX + 1)
+        with self.assertRaises(ZeroDivisionError):
+            Integer(7) / 0
+        wrapped = Integer(-(2**48)) * 2**48
+        self.assertEqual(("-0", 0, -1), (str(wrapped), int(wrapped), wrapped.sign))
+        self.assertNotEqual(Integer(0), wrapped)
+        self.assertEqual(Integer(0), -Integer(0))
+
+    def test_real_operators_are_double_operations(self):
+        rng = random.Random(7)
+        for _ in range(200):
+            a, b = rng.uniform(-1e6, 1e6), rng.uniform(-1e6, 1e6)
+            self.assertEqual([a + b, a - b, a * b, a / b, b - a, a / b < 1.0],
+                             [float(Real(a) + b), float(Real(a) - Real(b)), float(Real(a) * b),
+                              float(Real(a) / Real(b)), float(b - Real(a)), Real(a) / b < 1.0])
+
+
+class ConversionTest(unittest.TestCase):
+    def test_ints_and_fractions_round_trip(self):
+        rng = random.Random(11)
+        for _ in range(500):
+            value = rng.randint(-MAX, MAX)
+            self.assertEqual(value, int(Integer(value)))
+            self.assertEqual(Fraction(value), Integer(Fraction(value)).to_fraction())
+            exact = Fraction(rng.randint(-MAX, MAX), rng.randint(1, 2**20))
+            time = Time.from_fraction(exact)
+            self.assertTrue(0.0 <= time.offset < 1.0)
+            self.assertLessEqual(abs(time.to_fraction() - exact), Fraction(1, 2**53))
+            self.assertEqual(time, Time.from_fraction(time.to_fraction()))
+
+    def test_from_fraction_carries_a_rest_that_rounds_to_one(self):
+        time = Time.from_fraction(Fraction(-1, 2**60))
+        self.assertEqual((0, 0.0), (int(time.ticks), time.offset))
+        with self.assertRaises(TypeError):
+            Integer(Fraction(1, 2))
+
+
+if __name__ == "__main__":
+    unittest.main()

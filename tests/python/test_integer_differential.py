@@ -1,0 +1,119 @@
+"""The binding's Integer operators against Python's exact ints.
+
+The model of the library's rules: + and - raise OverflowError beyond
+2^96 - 1; * keeps the magnitude modulo 2^96 with the product of the signs
+(a wrapped zero keeps a negative sign); / truncates toward zero, a nonzero
+value over zero raises ZeroDivisionError; rem has the dividend's sign and
+mod the divisor's; rem by zero is 0, mod by zero the dividend; a zero
+dividend gives +0. Operands are random magnitudes of every 16-bit digit
+count, digits drawn towards the hard cases of long division, and the
+boundaries 2^(16k) - 1, 2^(16k), 2^(16k) + 1 and 2^96 - 1, of both signs,
+met as Integer with Integer, with int and from int.
+"""
+import operator
+import random
+import unittest
+
+from case_counts import scaled
+from universaltypes import Integer
+
+SEED = 20261208
+PAIRS = scaled(40000)
+MAX = 2**96 - 1
+HARD_DIGITS = (0, 1, 0x7FFF, 0x8000, 0xFFFE, 0xFFFF)
+BOUNDARIES = [v for k in range(1, 7) for v in (2**(16 * k) - 1, 2**(16 * k), 2**(16 * k) + 1)
+              if v <= MAX] + [MAX - 1]
+
+
+def random_magnitude(rng):
+    kind = rng.random()
+    if kind < 0.15:
+        return rng.choice(BOUNDARIES)
+    if kind < 0.25:
+        return rng.randrange(4)
+    digits = [rng.choice(HARD_DIGITS) if rng.random() < 0.25 else rng.randrange(0x10000)
+              for _ in range(rng.randint(1, 6))]
+    digits[-1] = digits[-1] or 1
+    return sum(digit << (16 * place) for place, digit in enumerate(digits))
+
+
+def random_operand(rng):
+    magnitude = random_magnitude(rng)
+    return -magnitude if rng.random() < 0.5 else magnitude
+
+
+def signed(value):
+    """(sign, magnitude) of a value the library holds with sign +1 at zero."""
+    return (-1 if value < 0 else 1, abs(value))
+
+
+def sign_of(value):
+    return -1 if value < 0 else 1
+
+
+def model(name, a, b):
+    """The library's (sign, magnitude), or the exception it must raise."""
+    if name in ("+", "-"):
+        result = a + b if name == "+" else a - b
+        return OverflowError if abs(result) > MAX else signed(result)
+    if name == "*":
+        if a == 0 or b == 0:
+            return (1, 0)
+        return (sign_of(a) * sign_of(b), (abs(a) * abs(b)) % 2**96)
+    if name == "mod":
+        return signed(a if b == 0 else a % b)
+    if a == 0 or (name == "rem" and b == 0):
+        return (1, 0)
+    if name == "/":
+        return ZeroDivisionError if b == 0 else signed(sign_of(a) * sign_of(b) * (abs(a) // abs(b)))
+    return signed(sign_of(a) * (abs(a) % abs(b)))
+
+
+OPERATIONS = {
+    "+": operator.add, "-": operator.sub, "*": operator.mul, "/": operator.truediv,
+    "rem": lambda x, y: x.rem(y) if isinstance(x, Integer) else Integer(x).rem(y),
+    "mod": operator.mod,
+}
+RELATIONS = (operator.eq, operator.ne, operator.lt, operator.le, operator.gt, operator.ge)
+
+
+def through_binding(function, a, b, form):
+    """The result as (sign, magnitude), or the exception type raised."""
+    left, right = (Integer(a), Integer(b)) if form == 0 else (Integer(a), b) if form == 1 \
+        else (a, Integer(b))
+    try:
+        result = function(left, right)
+    except (OverflowError, ZeroDivisionError) as error:
+        return type(error)
+    return (result.sign, abs(int(result)))
+
+
+class IntegerDifferentialTest(unittest.TestCase):
+    def test_arithmetic_agrees_with_python_ints(self):
+        rng = random.Random(SEED)
+        failures = []
+        for pair in range(PAIRS):
+            a, b, form = random_operand(rng), random_operand(rng), rng.randrange(3)
+            for name, function in OPERATIONS.items():
+                want, got = model(name, a, b), through_binding(function, a, b, form)
+                if want != got:
+                    failures.append("pair %d (form %d): %d %s %d: expected %r, got %r"
+                                    % (pair, form, a, name, b, want, got))
+        self.assertEqual([], failures[:10], "seed %d, %d pairs, %d mismatches"
+                         % (SEED, PAIRS, len(failures)))
+
+    def test_comparisons_agree_with_python_ints(self):
+        rng = random.Random(SEED + 1)
+        failures = []
+        for pair in range(PAIRS):
+            a = random_operand(rng)
+            b = a if rng.random() < 0.1 else random_operand(rng)
+            for relation in RELATIONS:
+                if relation(Integer(a), Integer(b)) != relation(a, b):
+                    failures.append("pair %d: %s(%d, %d)" % (pair, relation.__name__, a, b))
+        self.assertEqual([], failures[:10], "seed %d, %d pairs, %d mismatches"
+                         % (SEED + 1, PAIRS, len(failures)))
+
+
+if __name__ == "__main__":
+    unittest.main()

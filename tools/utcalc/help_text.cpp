@@ -1,0 +1,62 @@
+#include "help_text.h"
+
+namespace utcalc {
+
+const char* UsageLine() {
+  return "usage: utcalc [--unit U | --fs | --hex] [--analog | --no-analog] [--based | --no-based] "
+         "[--help] [expression]";
+}
+
+const char* HelpText() {
+  return R"(utcalc: a calculator over the universal integer, real and time types,
+with exactly the semantics of libzr_universaltypes.
+
+usage: utcalc [options] [--] [expression]
+
+Evaluates the expression given as arguments, or else one expression a line
+from standard input (a prompt is shown when that is a terminal). Blank lines
+and lines starting with "--" are skipped.
+
+options:
+  --unit U       write times in unit U: fs ps ns us ms sec min hr
+  --fs           write times as exact femtosecond ticks
+  --hex          write times, integers and reals as the library's hex images
+  --analog       set the analog flag: offsets below 1 fs count (default)
+  --no-analog    clear it: offsets are dropped by literals, sums, comparisons
+  --based        allow based literals such as 16#FF# (default)
+  --no-based     refuse them
+  --help, -h     this text
+
+grammar, lowest precedence first:
+  expression  := sum [ ( = | /= | < | <= | > | >= ) sum ]
+  sum         := term { ( + | - ) term }
+  term        := factor { ( * | / | rem | mod ) factor }
+  factor      := ( + | - | abs ) factor | primary
+  primary     := time | integer | real | unit | ( expression )
+  time        := number unit, white space between ('1.5 ns', '16#FF# ns')
+  unit        := fs | ps | ns | us | ms | sec | min | hr (alone: one unit)
+  integer     := digits or a based number (42, 1_000, 16#FF#)
+  real        := a number with a point or an exponent (2.5, 1e-3, 2#1.1#)
+
+types:
+  time + - time, time + - integer (ticks), integer + time
+  time * / integer, time * / real, integer * time, real * time
+  time / time gives the integer quotient of the tick counts
+  integer + - * / rem mod integer (products keep 96 bits, as the library)
+  real + - * / real; integer and real multiply as reals, real / integer
+  comparisons between equal types and between time and integer
+Every result comes from the library's own operators. Times are written in the
+unit the library picks, integers in decimal, reals in scientific notation.
+
+examples:
+  utcalc '16#FF# ns / 3'          85 ns
+  utcalc '8.2 ms = 8200 us'       true
+  utcalc --unit ns '1 us - 250 ps'   999.75 ns
+  echo '3 * 1.5 ns' | utcalc      4.5 ns
+
+exit status: 0 when every line was evaluated, 1 when a line failed,
+2 for a bad option.
+)";
+}
+
+}  // namespace utcalc

@@ -1,0 +1,13 @@
+#ifndef UTCALC_HELP_TEXT_H
+#define UTCALC_HELP_TEXT_H
+
+namespace utcalc {
+
+// One line, for standard error after a bad option.
+const char* UsageLine();
+// --help: the options, the grammar, the types and examples.
+const char* HelpText();
+
+}  // namespace utcalc
+
+#endif

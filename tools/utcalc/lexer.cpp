@@ -1,0 +1,147 @@
+#include "lexer.h"
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+#include "ascii_case.h"
+#include "calc_error.h"
+#include "unit_names.h"
+
+namespace utcalc {
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsWordCharacter(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+bool IsNumberCharacter(char c) { return IsWordCharacter(c) || c == '#' || c == '.'; }
+
+class Lexer {
+ public:
+  explicit Lexer(std::string_view line) : line_(line) {}
+
+  std::vector<Token> Run() {
+    std::vector<Token> tokens;
+    for (SkipSpace(); position_ < line_.size(); SkipSpace()) tokens.push_back(Next());
+    tokens.push_back({TokenKind::End, "end of line", Column(position_)});
+    return tokens;
+  }
+
+ private:
+  char At(std::size_t index) const { return index < line_.size() ? line_[index] : '\0'; }
+  int Column(std::size_t index) const { return static_cast<int>(index) + 1; }
+  void SkipSpace() {
+    while (IsSpace(At(position_))) ++position_;
+  }
+
+  Token Next() {
+    const char c = At(position_);
+    if (IsDigit(c) || c == '#' || c == '.') return NumberOrTimeLiteral();
+    if (IsLetter(c)) return Word();
+    return Punctuation();
+  }
+
+  // An exponent's sign belongs to the number: '1e-3', '16#1#E+A'.
+  std::size_t NumberEnd(std::size_t index) const {
+    while (IsNumberCharacter(At(index)) ||
+           ((At(index) == '+' || At(index) == '-') &&
+            (At(index - 1) == 'e' || At(index - 1) == 'E') && IsHexDigit(At(index + 1)))) {
+      ++index;
+    }
+    return index;
+  }
+
+  std::size_t WordEnd(std::size_t index) const {
+    while (IsWordCharacter(At(index))) ++index;
+    return index;
+  }
+
+  Token NumberOrTimeLiteral() {
+    const std::size_t start = position_;
+    const std::size_t end = NumberEnd(start);
+    RefuseAttachedUnit(start, end);
+    std::size_t unitStart = end;
+    while (IsSpace(At(unitStart))) ++unitStart;
+    const std::size_t unitEnd = WordEnd(unitStart);
+    const bool timeLiteral = unitStart > end && IsLetter(At(unitStart)) &&
+                             UnitNamed(line_.substr(unitStart, unitEnd - unitStart)).has_value();
+    position_ = timeLiteral ? unitEnd : end;
+    return {timeLiteral ? TokenKind::TimeLiteral : TokenKind::Number,
+            std::string(line_.substr(start, position_ - start)), Column(start)};
+  }
+
+  // '10ns' and '16#FF#ns': the letters that end the number text name a
+  // unit and follow a digit or a '#'.
+  void RefuseAttachedUnit(std::size_t start, std::size_t end) const {
+    std::size_t letters = end;
+    while (letters > start && IsLetter(At(letters - 1))) --letters;
+    if (letters == start || letters == end) return;
+    if (!IsDigit(At(letters - 1)) && At(letters - 1) != '#') return;
+    if (!UnitNamed(line_.substr(letters, end - letters))) return;
+    throw CalcError{Column(letters), "unit not separated from its number: '" +
+                                         std::string(line_.substr(start, end - start)) + "'"};
+  }
+
+  Token Word() {
+    const std::size_t start = position_;
+    position_ = WordEnd(start);
+    const std::string word(line_.substr(start, position_ - start));
+    if (UnitNamed(word)) return {TokenKind::Unit, word, Column(start)};
+    for (const Operator op : {Operator::Rem, Operator::Mod, Operator::Abs}) {
+      if (EqualsIgnoringCase(word, OperatorText(op))) {
+        return {TokenKind::Operator, word, Column(start), op};
+      }
+    }
+    throw CalcError{Column(start), "unknown word '" + word + "'"};
+  }
+
+  Token Punctuation() {
+    const std::size_t start = position_;
+    const char c = At(position_++);
+    const auto followedBy = [&](char next) {
+      if (At(position_) != next) return false;
+      ++position_;
+      return true;
+    };
+    switch (c) {
+      case '(': return {TokenKind::LeftParenthesis, "(", Column(start)};
+      case ')': return {TokenKind::RightParenthesis, ")", Column(start)};
+      case '+': return OperatorToken(start, Operator::Plus);
+      case '-': return OperatorToken(start, Operator::Minus);
+      case '*': return OperatorToken(start, Operator::Times);
+      case '=': return OperatorToken(start, Operator::Equal);
+      case '/':
+        return OperatorToken(start, followedBy('=') ? Operator::NotEqual : Operator::Divide);
+      case '<': return OperatorToken(start, followedBy('=') ? Operator::LessEqual : Operator::Less);
+      case '>':
+        return OperatorToken(start, followedBy('=') ? Operator::GreaterEqual : Operator::Greater);
+      default: break;
+    }
+    throw CalcError{Column(start), "unexpected character " + Describe(c)};
+  }
+
+  Token OperatorToken(std::size_t start, Operator op) const {
+    return {TokenKind::Operator, OperatorText(op), Column(start), op};
+  }
+
+  // Bytes that would not print are named by their code.
+  static std::string Describe(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isprint(byte)) return std::string("'") + c + "'";
+    char code[8];
+    std::snprintf(code, sizeof code, "0x%02X", byte);
+    return std::string("byte ") + code;
+  }
+
+  std::string_view line_;
+  std::size_t position_ = 0;
+};
+
+}  // namespace
+
+std::vector<Token> Tokenize(std::string_view line) { return Lexer(line).Run(); }
+
+}  // namespace utcalc

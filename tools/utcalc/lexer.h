@@ -1,0 +1,21 @@
+// Splits one expression line into tokens. Numbers are taken whole as the
+// library's literal grammar writes them (digits, letters of based digits,
+// '_', '#', '.', an exponent's sign); whether the text is a valid literal is
+// for the library's parser to say later.
+#ifndef UTCALC_LEXER_H
+#define UTCALC_LEXER_H
+
+#include <string_view>
+#include <vector>
+
+#include "token.h"
+
+namespace utcalc {
+
+// Throws CalcError for a character no token starts with, an unknown word,
+// and a unit written against its number ('10ns').
+std::vector<Token> Tokenize(std::string_view line);
+
+}  // namespace utcalc
+
+#endif

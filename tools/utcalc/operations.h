@@ -1,0 +1,22 @@
+// The operators over calculator values. Every result comes from one of the
+// library's own operators, conversions or comparisons; an operand pair the
+// library has no operator for gives no value (a type mismatch). Library
+// failures pass out as UTypes_StatusCodeException.
+#ifndef UTCALC_OPERATIONS_H
+#define UTCALC_OPERATIONS_H
+
+#include <optional>
+
+#include "operators.h"
+#include "value.h"
+
+namespace utcalc {
+
+std::optional<Value> ApplyBinary(Operator op, const Value& left, const Value& right);
+std::optional<Value> Compare(Operator op, const Value& left, const Value& right);
+// Operator::Plus, Operator::Minus (negation) or Operator::Abs.
+std::optional<Value> ApplyUnary(Operator op, const Value& operand);
+
+}  // namespace utcalc
+
+#endif

@@ -1,0 +1,18 @@
+// How results are written: times in the library's automatic unit, in one
+// chosen unit, as exact femtosecond ticks, or every type in hexadecimal.
+#ifndef UTCALC_OUTPUT_FORMAT_H
+#define UTCALC_OUTPUT_FORMAT_H
+
+#include "universaltypes/time_text.h"
+
+namespace utcalc {
+
+struct OutputFormat {
+  enum class Style { Automatic, InUnit, Ticks, Hexadecimal };
+  Style style = Style::Automatic;
+  TimeUnit unit = TimeUnit_fs;  // for Style::InUnit
+};
+
+}  // namespace utcalc
+
+#endif

@@ -1,0 +1,44 @@
+// Sign and abs. Negation is the library's subtraction from its zero (as its
+// literal parser negates), or for reals the product by -1, which is exact.
+#include "operand_access.h"
+#include "operations.h"
+
+namespace utcalc {
+
+namespace {
+
+std::optional<Value> Negated(const Value& operand) {
+  switch (TypeOf(operand)) {
+    case ValueType::Integer: return UniversalInteger::Get_TheConstantZero() - IntegerOf(operand);
+    case ValueType::Real: return RealOf(operand) * -1;
+    case ValueType::Time: return UniversalTime::Get_TheConstantZero() - TimeOf(operand);
+    default: return std::nullopt;
+  }
+}
+
+bool IsNegative(const Value& operand) {
+  switch (TypeOf(operand)) {
+    case ValueType::Integer: return IntegerOf(operand) < UniversalInteger::Get_TheConstantZero();
+    case ValueType::Real: return RealOf(operand) < UniversalReal::Get_TheConstantZero();
+    default: return TimeOf(operand) < UniversalTime::Get_TheConstantZero();
+  }
+}
+
+// Either zero real: -0.0 is not below zero, yet its magnitude is +0.0 (as
+// IEEE's abs gives).
+bool IsZeroReal(const Value& operand) {
+  return TypeOf(operand) == ValueType::Real &&
+         RealOf(operand) == UniversalReal::Get_TheConstantZero();
+}
+
+}  // namespace
+
+std::optional<Value> ApplyUnary(Operator op, const Value& operand) {
+  if (TypeOf(operand) == ValueType::Boolean) return std::nullopt;
+  if (op == Operator::Minus) return Negated(operand);
+  if (op != Operator::Abs) return operand;
+  if (IsZeroReal(operand)) return UniversalReal::Get_TheConstantZero();
+  return IsNegative(operand) ? Negated(operand) : operand;
+}
+
+}  // namespace utcalc

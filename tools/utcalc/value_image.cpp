@@ -1,0 +1,71 @@
+#include "value_image.h"
+
+#include <cstdlib>
+
+#include "operand_access.h"
+#include "universaltypes/time_text.h"
+
+namespace utcalc {
+
+namespace {
+
+using Style = OutputFormat::Style;
+
+std::string IntegerImage(const UniversalInteger& integer, const OutputFormat& format) {
+  if (format.style != Style::Hexadecimal) return static_cast<const char*>(integer);
+  char text[26];
+  integer.ToHexString(text);
+  return text;
+}
+
+// Scientific, with the fewest digits that read back as the same double.
+std::string RealImage(const UniversalReal& real, const OutputFormat& format) {
+  char text[64];
+  if (format.style == Style::Hexadecimal) {
+    real.ToHexString(text);
+    return text;
+  }
+  for (int precision = 0; precision < 17; ++precision) {
+    real.ToString(text, precision);
+    if (std::strtod(text, nullptr) == static_cast<double>(real)) return text;
+  }
+  return text;
+}
+
+// The library's fs image compacts trailing zeros ('1e+7 fs'); a whole tick
+// count is written in full from the integer image instead.
+std::string TickImage(const UniversalTime& time) {
+  UTypes_StatusCode status = UTypes_OK;
+  if (time.Get_OffsetTime() == UniversalReal::Get_TheConstantZero()) {
+    return std::string(static_cast<const char*>(time.UniversalToPhysicalTime())) + " fs";
+  }
+  return TimeTickValueToString(time, TimeUnit_fs, status);
+}
+
+std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
+  UTypes_StatusCode status = UTypes_OK;
+  switch (format.style) {
+    case Style::InUnit: return TimeTickValueToString(time, format.unit, status);
+    case Style::Ticks: return TickImage(time);
+    case Style::Hexadecimal: {
+      char text[43];
+      time.ToHexString(text);
+      return text;
+    }
+    default: return static_cast<const char*>(time);
+  }
+}
+
+}  // namespace
+
+std::string ImageOf(const Value& value, const OutputFormat& format) {
+  switch (TypeOf(value)) {
+    case ValueType::Integer: return IntegerImage(IntegerOf(value), format);
+    case ValueType::Real: return RealImage(RealOf(value), format);
+    case ValueType::Time: return TimeImage(TimeOf(value), format);
+    case ValueType::Boolean: break;
+  }
+  return std::get<bool>(value) ? "true" : "false";
+}
+
+}  // namespace utcalc
