@@ -12,8 +12,9 @@
 //     nonzero short digit; 0 for zero), and comparisons decide by it first;
 //   - words the digit count does not cover are zero;
 //   - zero is (+1, 0, 0, 0, 0). A negative zero (sign -1, count 0) can only
-//     come from a wrapped product or from a host's record; it is distinct
-//     from zero in comparisons and images, and arithmetic treats it as zero.
+//     come from a wrapped product (-0 * 5 stays -0) or from a host's record;
+//     it is distinct from zero in comparisons and images, and division, rem
+//     and mod treat it as zero.
 //
 // Addition and subtraction throw UTypes_StatusCodeException(UTypes_Overflow)
 // when a magnitude would pass 2^96 - 1; multiplication deliberately keeps its

@@ -9,8 +9,10 @@
 //
 // Invariants: times built from ints, integers, presets or arrays have offset
 // 0.0; every other constructor and all arithmetic bring a finite offset into
-// [0.0, 1.0) by moving whole femtoseconds into the ticks (the real-seconds
-// constructor alone can leave exactly 1.0 for a tiny negative time).
+// [0.0, 1.0) by moving whole femtoseconds into the ticks, except that a
+// single carry or borrow whose result rounds to exactly 1.0 leaves 1.0 (a
+// tiny negative time from real seconds, or a borrow of less than 2^-53 fs),
+// the rounded value kept as ticks one lower with offset 1.0.
 //
 // The process-wide analog flag (initially true) decides whether offsets take
 // part in compound addition and subtraction, in comparisons and in the

@@ -36,7 +36,8 @@ constexpr long kSaturatedExponent = 1000000000;
 using Short = WideUnsigned<4>;
 using Fixed = WideUnsigned<64>;
 
-[[noreturn]] void ThrowOverflow() { throw UTypes_StatusCodeException(UTypes_Overflow); }
+// Through the integer's own overflow, so the status word reads 1 afterwards.
+[[noreturn]] void ThrowOverflow() { IntegerInternals::ThrowOverflow(); }
 
 // The significant digits d1..dD of the integer and fraction runs, in order.
 class SignificantDigits {

@@ -102,16 +102,16 @@ UniversalTime TimeValueFromTimeString(const char* text, UTypes_StatusCode& statu
 
 void TimeValueFromTimeString_CF(const char* text, int length, int*& ticks,
                                 UTypes_StatusCode& status) {
+  // Based literals stay off for the call and are on again afterwards, also
+  // when an exception passes out, and also for a call that parses nothing (a
+  // null text or a negative length): hosts count on the switch being clear
+  // after every call.
+  struct BasedLiteralsOff {
+    BasedLiteralsOff() { DisableBasedLiterals(true); }
+    ~BasedLiteralsOff() { DisableBasedLiterals(false); }
+  } off;
   UniversalTime value;
   status = UTypes_Error;
-  if (text != nullptr && length >= 0) {
-    // Based literals stay off for the call and are on again afterwards,
-    // also when an exception passes out.
-    struct BasedLiteralsOff {
-      BasedLiteralsOff() { DisableBasedLiterals(true); }
-      ~BasedLiteralsOff() { DisableBasedLiterals(false); }
-    } off;
-    value = ParseTimeLiteral(LiteralText(text, length), status, true);
-  }
+  if (text != nullptr && length >= 0) value = ParseTimeLiteral(LiteralText(text, length), status, true);
   if (ticks != nullptr) value.ConvertUniversalTimeToInts(ticks);
 }

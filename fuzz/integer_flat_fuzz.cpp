@@ -1,0 +1,171 @@
+// The integer flat functions on arbitrary 16-byte records: any bytes are
+// handled within the records and in bounded time, a failure leaves the
+// result record unwritten, the result may be the left operand itself, the
+// status word follows overflows, and records that keep the invariants give
+// exactly the model's results in every field.
+//
+// Input: a mode byte (1: repair both records into valid ones), two records,
+// an int operand.
+#include <string>
+
+#include "fuzz_support.h"
+#include "record_model.h"
+#include "universaltypes/status.h"
+
+namespace {
+
+using fuzz::ModelOutcome;
+
+struct Operation {
+  const char* name;
+  int (*flat)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
+  ModelOutcome (*model)(const Model&, const Model&);
+};
+
+const Operation kOperations[] = {
+    {"+", UniversalIntegerPlusUniversalInteger, fuzz::ModelSum},
+    {"-", UniversalIntegerMinusUniversalInteger, fuzz::ModelDifference},
+    {"*", UniversalIntegerTimesUniversalInteger, fuzz::ModelProduct},
+    {"/", UniversalIntegerDividedByUniversalInteger, fuzz::ModelQuotient},
+    {"rem", UniversalIntegerRemUniversalInteger, fuzz::ModelRem},
+    {"mod", UniversalIntegerModUniversalInteger, fuzz::ModelMod},
+};
+
+struct IntOperation {
+  const char* name;
+  int (*flat)(const UniversalInteger*, int, UniversalInteger*);
+  ModelOutcome (*model)(const Model&, const Model&);
+};
+
+const IntOperation kIntOperations[] = {
+    {"* int", UniversalIntegerTimesInt, fuzz::ModelProduct},
+    {"/ int", UniversalIntegerDividedByInt, fuzz::ModelQuotient},
+};
+
+struct Relation {
+  const char* name;
+  int (*flat)(const UniversalInteger*, const UniversalInteger*);
+  bool (*holds)(int signedOrder, int magnitudeOrder);
+};
+
+const Relation kRelations[] = {
+    {"==", UniversalIntegerEqualsUniversalInteger, [](int order, int) { return order == 0; }},
+    {"!=", UniversalIntegerNotEqualUniversalInteger, [](int order, int) { return order != 0; }},
+    {"<", UniversalIntegerLessThanUniversalInteger, [](int order, int) { return order < 0; }},
+    {"<=", UniversalIntegerLessEqualUniversalInteger, [](int order, int) { return order <= 0; }},
+    {">", UniversalIntegerGreaterThanUniversalInteger, [](int order, int) { return order > 0; }},
+    {">=", UniversalIntegerGreaterEqualUniversalInteger, [](int order, int) { return order >= 0; }},
+    {"|<|", UniversalIntegerMagnitudeLessThanUniversalInteger,
+     [](int, int magnitude) { return magnitude < 0; }},
+    {"|>|", UniversalIntegerMagnitudeGreaterThanUniversalInteger,
+     [](int, int magnitude) { return magnitude > 0; }},
+};
+
+// What a result record holds until a flat function writes it.
+UniversalInteger Unwritten() { return ToRecord({-1, 0xABCDEF}); }
+
+struct FlatResult {
+  int status;
+  UniversalInteger record;
+};
+
+// One flat call into a fresh record and once more into the left operand.
+template <typename Call>
+FlatResult Run(const UniversalInteger& left, Call call, const std::string& context) {
+  FlatResult result{0, Unwritten()};
+  result.status = call(&left, &result.record);
+  FUZZ_CHECK(result.status >= UTypes_OK && result.status <= UTypes_Overflow, "%s", context.c_str());
+  FUZZ_CHECK(result.status == UTypes_OK || fuzz::SameBytes(result.record, Unwritten()), "%s",
+             context.c_str());
+  UniversalInteger alias = left;
+  const int aliasStatus = call(&alias, &alias);
+  FUZZ_CHECK(aliasStatus == result.status, "%s", context.c_str());
+  FUZZ_CHECK(fuzz::SameBytes(alias, result.status == UTypes_OK ? result.record : left), "%s",
+             context.c_str());
+  return result;
+}
+
+template <typename Call>
+void CheckArithmetic(const UniversalInteger& left, Call call, const ModelOutcome* expected,
+                     const std::string& context) {
+  const UniversalInteger resetStatusWord(IntegerHighChoice);
+  const FlatResult result = Run(left, call, context);
+  const bool overflowed = result.status == UTypes_Overflow;
+  FUZZ_CHECK(UniversalInteger::Status() ==
+                 (overflowed ? UniversalInteger::Status_Error : UniversalInteger::Status_OK),
+             "status word, %s", context.c_str());
+  if (expected == nullptr) return;
+  FUZZ_CHECK(result.status == expected->status, "%s: status %d, model %d", context.c_str(), result.status,
+             expected->status);
+  FUZZ_CHECK(result.status != UTypes_OK || Matches(result.record, expected->value), "%s: got %s, model %s",
+             context.c_str(), fuzz::FieldsText(result.record).c_str(), ToString(expected->value).c_str());
+}
+
+void CheckRelations(const UniversalInteger& a, const UniversalInteger& b, bool valid,
+                    const std::string& operands) {
+  const Model ma = fuzz::ModelOf(a), mb = fuzz::ModelOf(b);
+  const int order = fuzz::SignedOrder(ma, mb);
+  const int magnitudeOrder = ma.magnitude < mb.magnitude ? -1 : (mb.magnitude < ma.magnitude ? 1 : 0);
+  for (const Relation& relation : kRelations) {
+    const int answer = relation.flat(&a, &b);
+    FUZZ_CHECK(answer == 0 || answer == 1, "%s %s", relation.name, operands.c_str());
+    FUZZ_CHECK(!valid || answer == (relation.holds(order, magnitudeOrder) ? 1 : 0), "%s %s", relation.name,
+               operands.c_str());
+  }
+}
+
+void CheckArrayForm(const UniversalInteger& record) {
+  int ints[5];
+  record.ConvertUniversalIntegerToInts(ints);
+  UniversalInteger back;
+  back.ConvertIntsToUniversalInteger(ints);
+  FUZZ_CHECK(fuzz::SameBytes(back, record), "array form of %s", fuzz::FieldsText(record).c_str());
+}
+
+void CheckHostStatus(int code) {
+  const ZR_StatusCode host = Get_ZRStatusFromUTypes(static_cast<UTypes_StatusCode>(code));
+  const ZR_StatusCode expected = code == 0 ? ZR_StatusOK : (code == 2 ? ZR_StatusOverflow : ZR_StatusError);
+  FUZZ_CHECK(host == expected, "host status of %d is %d", code, host);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::ByteReader reader(data, size);
+  const auto mode = reader.Read<std::uint8_t>();
+  UniversalInteger a = reader.Read<UniversalInteger>();
+  UniversalInteger b = reader.Read<UniversalInteger>();
+  const int n = reader.Read<int>();
+  if ((mode & 1) != 0) {
+    a = fuzz::Repaired(a);
+    b = fuzz::Repaired(b);
+  }
+  const bool leftValid = fuzz::KeepsInvariants(a);
+  const bool valid = leftValid && fuzz::KeepsInvariants(b);
+  const std::string operands = "a = " + fuzz::FieldsText(a) + ", b = " + fuzz::FieldsText(b);
+  for (const Operation& operation : kOperations) {
+    const ModelOutcome expected =
+        valid ? operation.model(fuzz::ModelOf(a), fuzz::ModelOf(b)) : ModelOutcome{};
+    CheckArithmetic(
+        a,
+        [&](const UniversalInteger* left, UniversalInteger* result) {
+          return operation.flat(left, &b, result);
+        },
+        valid ? &expected : nullptr, std::string(operation.name) + ", " + operands);
+  }
+  for (const IntOperation& operation : kIntOperations) {
+    const ModelOutcome expected =
+        leftValid ? operation.model(fuzz::ModelOf(a), fuzz::ModelOf(n)) : ModelOutcome{};
+    CheckArithmetic(
+        a,
+        [&](const UniversalInteger* left, UniversalInteger* result) {
+          return operation.flat(left, n, result);
+        },
+        leftValid ? &expected : nullptr,
+        std::string(operation.name) + ", a = " + fuzz::FieldsText(a) + ", n = " + std::to_string(n));
+  }
+  CheckRelations(a, b, valid, operands);
+  CheckArrayForm(a);
+  CheckHostStatus(n);
+  return 0;
+}
