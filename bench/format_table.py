@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table from Google Benchmark's JSON output.
+
+Benchmarks are named "section/operation/implementation" (see harness.h);
+their median CPU time per operation over the repetitions is compared with
+the int128 reference of the same operation and with the anchor of each
+target. The "growth ..." sections become small tables of their own.
+Usage: format_table.py results.json
+"""
+import json
+import sys
+
+REFERENCE = "int128"
+LIBRARY_IMPLEMENTATIONS = ("class", "flat", "library")
+INTEGER_OPERATIONS = ("add", "subtract", "multiply", "divide", "rem", "mod", "less than", "equal")
+PARSE_OPERATIONS = ("parse typical literals", "parse 1-digit literal", "parse 10-digit literal",
+                    "parse 28-digit literal")
+
+# (section, operations, implementation, anchor, largest ratio allowed)
+TARGETS = [
+    ("integer", INTEGER_OPERATIONS, "flat", "int128 .so", 1.5),
+    ("integer", INTEGER_OPERATIONS, "class", "int128", 3.0),
+    ("integer", ("decimal image",), "class", "GMP mpz_t", 1.0),
+    ("time text", PARSE_OPERATIONS, "library", "SystemC sc_time", 0.6),
+    ("time text", ("image in ns",), "library", "SystemC sc_time", 0.25),
+]
+
+
+def load_medians(path):
+    """{(section, operation, implementation): (ns, allocations per op)} in registration order."""
+    with open(path, encoding="utf-8") as stream:
+        report = json.load(stream)
+    medians = [entry for entry in report["benchmarks"] if entry.get("aggregate_name") == "median"]
+    medians.sort(key=lambda entry: (entry["family_index"], entry["per_family_instance_index"]))
+    results = {}
+    for entry in medians:
+        section, operation, implementation = entry["run_name"].split("/")
+        results[(section, operation, implementation)] = (entry["cpu_time"], entry.get("allocs/op", 0.0))
+    return report["context"], results
+
+
+def number(value):
+    return f"{value:.3g}" if value < 1000 else f"{value:.0f}"
+
+
+def target_of(section, operation, implementation):
+    for target_section, operations, target_implementation, anchor, limit in TARGETS:
+        if (section, implementation) == (target_section, target_implementation) and operation in operations:
+            return anchor, limit
+    return None
+
+
+def target_cell(results, key, allocations):
+    section, operation, implementation = key
+    verdicts = []
+    target = target_of(section, operation, implementation)
+    if target and (section, operation, target[0]) in results:
+        anchor, limit = target
+        ratio = results[key][0] / results[(section, operation, anchor)][0]
+        verdicts.append(f"{ratio:.2f} x {anchor} (<= {limit}) {'pass' if ratio <= limit else 'FAIL'}")
+    if implementation in LIBRARY_IMPLEMENTATIONS and allocations > 0:
+        verdicts.append("allocates: FAIL")
+    return "; ".join(verdicts)
+
+
+def print_main_table(results):
+    print("| operation | implementation | median ns/op | x int128 | allocs/op | target |")
+    print("|---|---|---:|---:|---:|---|")
+    for key, (nanoseconds, allocations) in results.items():
+        section, operation, implementation = key
+        if section.startswith("growth"):
+            continue
+        reference = results.get((section, operation, REFERENCE))
+        ratio = f"{nanoseconds / reference[0]:.2f}" if reference else ""
+        print(f"| {section} {operation} | {implementation} | {number(nanoseconds)} | {ratio} | "
+              f"{allocations:.3g} | {target_cell(results, key, allocations)} |")
+
+
+def print_target_summary(results):
+    print("\nTargets:")
+    for section, operations, implementation, anchor, limit in TARGETS:
+        for operation in operations:
+            if (section, operation, implementation) not in results or (section, operation, anchor) not in results:
+                continue  # filtered out of this run
+            ratio = results[(section, operation, implementation)][0] / results[(section, operation, anchor)][0]
+            verdict = "pass" if ratio <= limit else "FAIL"
+            print(f"  {section} {operation}, {implementation} / {anchor}: {ratio:.2f} (at most {limit}) {verdict}")
+    allocating = [f"{section} {operation} ({implementation})"
+                  for (section, operation, implementation), (_, allocations) in results.items()
+                  if implementation in LIBRARY_IMPLEMENTATIONS and allocations > 0
+                  and not section.startswith("growth")]
+    print(f"  no heap allocation on the library's paths: "
+          f"{'pass' if not allocating else 'FAIL: ' + ', '.join(allocating)}")
+
+
+def print_parse_growth(results, section, per_digit):
+    rows = [(operation, values[0]) for (table, operation, _), values in results.items() if table == section]
+    if not rows:
+        return
+    print(f"\n{section} (library, median ns/op):\n")
+    print("| literal | ns/op |" + (" ns/digit |" if per_digit else ""))
+    print("|---|---:|" + ("---:|" if per_digit else ""))
+    for operation, nanoseconds in rows:
+        extra = f" {nanoseconds / int(operation.split()[0]):.3g} |" if per_digit else ""
+        print(f"| {operation} | {number(nanoseconds)} |{extra}")
+
+
+def print_division_growth(results):
+    if ("growth divide", "1 by 1 digits", "class") not in results:
+        return
+    print("\ngrowth divide: class ns/op (x int128), dividend digits down, divisor digits across:\n")
+    print("| dividend \\ divisor | " + " | ".join(str(digits) for digits in range(1, 7)) + " |")
+    print("|---|" + "---:|" * 6)
+    for dividend in range(1, 7):
+        cells = []
+        for divisor in range(1, 7):
+            operation = f"{dividend} by {divisor} digits"
+            library = results[("growth divide", operation, "class")][0]
+            reference = results[("growth divide", operation, REFERENCE)][0]
+            cells.append(f"{number(library)} ({library / reference:.0f}x)")
+        print(f"| {dividend} | " + " | ".join(cells) + " |")
+
+
+def main():
+    context, results = load_medians(sys.argv[1])
+    load = ", ".join(f"{value:.2f}" for value in context.get("load_avg", []))
+    print(f"{context.get('num_cpus')} CPUs at {context.get('mhz_per_cpu')} MHz, load average at start {load}; "
+          "median CPU time per operation over the repetitions.\n")
+    print_main_table(results)
+    print_target_summary(results)
+    print_parse_growth(results, "growth parse length", per_digit=True)
+    print_parse_growth(results, "growth parse exponent", per_digit=False)
+    print_division_growth(results)
+
+
+if __name__ == "__main__":
+    main()
