@@ -88,7 +88,7 @@ void UniversalInteger::PrintToBuffer(char* buffer, double fraction, int precisio
   UniversalInteger whole = *this;
   char* out = buffer;
   // An integer part of zero magnitude is +0, whatever its sign field says.
-  if (_sign == -1 && IntegerInternals::InShortDigitForm(*this)._count != 0) {
+  if (_sign == -1 && !IntegerInternals::HasZeroMagnitude(*this)) {
     *out++ = '-';
     // I + f with I < 0 prints as -((|I| - 1) + (1 - f)).
     if (fraction != 0.0) {
@@ -104,7 +104,7 @@ void UniversalInteger::PrintToBuffer(char* buffer, double fraction, int precisio
     return;
   }
   char text[kFractionArea];
-  if (IntegerInternals::InShortDigitForm(whole)._count == 0) {
+  if (IntegerInternals::HasZeroMagnitude(whole)) {
     FormatFraction(fraction, precision, std::chars_format::general, text);
     std::strcpy(out, text);
     return;

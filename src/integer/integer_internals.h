@@ -78,6 +78,15 @@ struct IntegerInternals {
     return value._sign < 0 ? -magnitude : magnitude;
   }
 
+  // Zero magnitude as the operations read it: every covered word is zero
+  // (exactly when InShortDigitForm would give count 0).
+  static bool HasZeroMagnitude(const UniversalInteger& value) {
+    for (int word = 0; word < CoveredWords(value._count); ++word) {
+      if (value._words[word] != 0) return false;
+    }
+    return true;
+  }
+
   // Copy in short-digit form with an exact count. Words outside the clamped
   // count are cleared, so whatever a host left there cannot reach a digit loop.
   static UniversalInteger InShortDigitForm(const UniversalInteger& value) {

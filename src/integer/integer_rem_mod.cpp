@@ -2,17 +2,10 @@
 // a zero divisor of either sign as zero: rem gives 0, mod gives the dividend.
 #include "integer/integer_internals.h"
 
-namespace {
-
-bool HasZeroMagnitude(const UniversalInteger& value) {
-  return IntegerInternals::InShortDigitForm(value).CompareMagnitude(
-             UniversalInteger::Get_TheConstantZero()) == Comparison_Equal;
-}
-
-}  // namespace
-
 UniversalInteger UniversalInteger::rem(const UniversalInteger& divisor) const {
-  if (HasZeroMagnitude(divisor) || HasZeroMagnitude(*this)) return _zero;
+  if (IntegerInternals::HasZeroMagnitude(divisor) || IntegerInternals::HasZeroMagnitude(*this)) {
+    return _zero;
+  }
   UniversalInteger quotient;
   UniversalInteger remainder;
   IntegerInternals::Divide(*this, divisor, quotient, remainder);
@@ -22,8 +15,8 @@ UniversalInteger UniversalInteger::rem(const UniversalInteger& divisor) const {
 }
 
 UniversalInteger UniversalInteger::mod(const UniversalInteger& divisor) const {
-  if (HasZeroMagnitude(*this)) return _zero;
-  if (HasZeroMagnitude(divisor)) return *this;
+  if (IntegerInternals::HasZeroMagnitude(*this)) return _zero;
+  if (IntegerInternals::HasZeroMagnitude(divisor)) return *this;
   const UniversalInteger remainder = rem(divisor);
   // |remainder| < |divisor|, so moving it to the divisor's side cannot overflow.
   if (remainder._count != 0 && remainder._sign != divisor._sign) return remainder + divisor;

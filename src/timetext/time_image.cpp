@@ -31,7 +31,8 @@ void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
 
 char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
   const double size = UnitSize(unit);
-  const UniversalInteger divisor{UniversalReal(size)};
+  // The unit constant's ticks are exactly its size in femtoseconds.
+  const UniversalInteger& divisor = UnitConstant(unit).UniversalToPhysicalTime();
   const UniversalInteger& ticks = time.UniversalToPhysicalTime();
   const double offset = time.Get_OffsetTime();  // counts whatever the analog flag says
   // A negative time is printed as "-" and its magnitude |ticks| - offset:
@@ -39,8 +40,12 @@ char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
   // floor quotient would print the difference 1 - fraction.
   const bool negative = ticks < UniversalInteger::Get_TheConstantZero();
   const UniversalInteger magnitude = negative ? UniversalInteger::Get_TheConstantZero() - ticks : ticks;
-  UniversalInteger quotient = magnitude / divisor;
-  const double remainder = UniversalReal(magnitude.rem(divisor));
+  // One division gives both; with both operands positive the remainder is
+  // the one rem would give.
+  UniversalInteger quotient;
+  UniversalInteger wholeRemainder;
+  IntegerInternals::Divide(magnitude, divisor, quotient, wholeRemainder);
+  const double remainder = UniversalReal(wholeRemainder);
   double fraction = (negative ? remainder - offset : remainder + offset) / size;
   CarryWholeUnits(quotient, fraction);
   char* out = timeImage;
