@@ -1,5 +1,6 @@
 // Signed addition and subtraction, and the library's overflow check.
 #include "integer/integer_internals.h"
+#include "integer/magnitude96.h"
 
 void UniversalInteger::AddMagnitude(const UniversalInteger& other,
                                     UniversalInteger& result) const {
@@ -42,18 +43,19 @@ void UniversalInteger::SubtractMagnitude(const UniversalInteger& other,
   result._count = IntegerInternals::CountFromWords(result._words);
 }
 
-UniversalInteger UniversalInteger::operator+(const UniversalInteger& other) const {
+UniversalInteger IntegerInternals::AddWordByWord(const UniversalInteger& left,
+                                                 const UniversalInteger& right) {
   UniversalInteger result;
-  if (_sign == other._sign) {
-    AddMagnitude(other, result);
+  if (left._sign == right._sign) {
+    left.AddMagnitude(right, result);
     return result;
   }
-  switch (CompareMagnitude(other)) {
+  switch (left.CompareMagnitude(right)) {
     case Comparison_Greater:
-      SubtractMagnitude(other, result);
+      left.SubtractMagnitude(right, result);
       break;
     case Comparison_Less:
-      other.SubtractMagnitude(*this, result);
+      right.SubtractMagnitude(left, result);
       break;
     case Comparison_Equal:
       break;  // x + (-x) is zero with sign +1
@@ -61,18 +63,66 @@ UniversalInteger UniversalInteger::operator+(const UniversalInteger& other) cons
   return result;
 }
 
+namespace {
+
+using RecordBits = Magnitude96::RecordBits;
+
+// With exact counts on both sides the uncovered words are zero, and the sum
+// of whole magnitudes is what the word loops compute. Any other record (a
+// host's wild count or stray words) takes the word loops, whose reading of
+// such records hosts may already have seen.
+RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& right,
+                   std::int16_t rightSign) {
+  const std::int16_t leftSign = IntegerInternals::Sign(left);
+  if (!Magnitude96::HasExactCount(left) || !Magnitude96::HasExactCount(right)) {
+    UniversalInteger signedRight = right;
+    IntegerInternals::Sign(signedRight) = rightSign;
+    return RecordBits::Of(IntegerInternals::AddWordByWord(left, signedRight));
+  }
+  const Magnitude96 a = Magnitude96::Whole(left);
+  const Magnitude96 b = Magnitude96::Whole(right);
+  if (leftSign == rightSign) {
+    Magnitude96 sum;
+    if (!Magnitude96::Add(a, b, sum)) IntegerInternals::ThrowOverflow();
+    return sum.BitsWithSign(leftSign);
+  }
+  const int order = a.OrderAgainst(b);
+  if (order > 0) return Magnitude96::Subtract(a, b).BitsWithSign(leftSign);
+  if (order < 0) return Magnitude96::Subtract(b, a).BitsWithSign(rightSign);
+  return Magnitude96::ZeroBits();
+}
+
+}  // namespace
+
+UniversalInteger IntegerInternals::AddWithSign(const UniversalInteger& left,
+                                               const UniversalInteger& right,
+                                               std::int16_t rightSign) {
+  return SumBits(left, right, rightSign).Record();
+}
+
+UniversalInteger IntegerInternals::Add(const UniversalInteger& left, const UniversalInteger& right) {
+  return AddWithSign(left, right, right._sign);
+}
+
+UniversalInteger IntegerInternals::Subtract(const UniversalInteger& left,
+                                            const UniversalInteger& right) {
+  return AddWithSign(left, right, static_cast<std::int16_t>(-right._sign));
+}
+
+UniversalInteger UniversalInteger::operator+(const UniversalInteger& other) const {
+  return IntegerInternals::Add(*this, other);
+}
+
 UniversalInteger UniversalInteger::operator-(const UniversalInteger& other) const {
-  UniversalInteger negated = other;
-  negated._sign = static_cast<std::int16_t>(-negated._sign);
-  return *this + negated;
+  return IntegerInternals::Subtract(*this, other);
 }
 
 UniversalInteger& UniversalInteger::operator+=(const UniversalInteger& other) {
-  *this = *this + other;
+  *this = IntegerInternals::Add(*this, other);
   return *this;
 }
 
 UniversalInteger& UniversalInteger::operator-=(const UniversalInteger& other) {
-  *this = *this - other;
+  *this = IntegerInternals::Subtract(*this, other);
   return *this;
 }

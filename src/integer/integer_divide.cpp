@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "integer/integer_internals.h"
+#include "integer/magnitude96.h"
 
 namespace {
 
@@ -179,21 +180,78 @@ void UniversalInteger::DivideShortDigits(const UniversalInteger& divisor,
   if (remainder._count != 0) remainder._sign = sign;
 }
 
-void IntegerInternals::Divide(const UniversalInteger& dividend, const UniversalInteger& divisor,
-                              UniversalInteger& quotient, UniversalInteger& remainder) {
+void IntegerInternals::DivideDigitByDigit(const UniversalInteger& dividend,
+                                          const UniversalInteger& divisor,
+                                          UniversalInteger& quotient, UniversalInteger& remainder) {
   UniversalInteger shortDividend = InShortDigitForm(dividend);
   shortDividend.DivideShortDigits(InShortDigitForm(divisor), quotient, remainder);
   quotient.ToggleBetweenShortAndIntDigits();
   remainder.ToggleBetweenShortAndIntDigits();
 }
 
+void IntegerInternals::DivideMagnitudes(const Magnitude96& a, const Magnitude96& b,
+                                        Magnitude96& quotient, Magnitude96& remainder) {
+  assert(!a.IsZero() && !b.IsZero());
+  if (Magnitude96::DivideInMachineWords(a, b, quotient, remainder)) return;
+  UniversalInteger digitQuotient;
+  UniversalInteger digitRemainder;
+  DivideDigitByDigit(a.WithSign(kPlus), b.WithSign(kPlus), digitQuotient, digitRemainder);
+  quotient = Magnitude96::Whole(digitQuotient);
+  remainder = Magnitude96::Whole(digitRemainder);
+}
+
+namespace {
+
+// The covered magnitudes' quotient and remainder; false for a zero dividend
+// of either sign (whose quotient and remainder are +0 over any divisor).
+// Algorithm D's results are the exact ones, so any exact division of the
+// same covered magnitudes gives the same records.
+bool DivideCovered(const UniversalInteger& dividend, const UniversalInteger& divisor,
+                   Magnitude96& quotient, Magnitude96& remainder) {
+  const Magnitude96 a = Magnitude96::Covered(dividend);
+  const Magnitude96 b = Magnitude96::Covered(divisor);
+  if (a.IsZero()) return false;
+  if (b.IsZero()) throw UTypes_StatusCodeException(UTypes_Error);
+  IntegerInternals::DivideMagnitudes(a, b, quotient, remainder);
+  return true;
+}
+
+// Each result takes the product of the signs when nonzero.
+Magnitude96::RecordBits SignedBits(const Magnitude96& magnitude, const UniversalInteger& dividend,
+                                   const UniversalInteger& divisor) {
+  const auto sign = static_cast<std::int16_t>(IntegerInternals::Sign(dividend) *
+                                              IntegerInternals::Sign(divisor));
+  return magnitude.BitsWithSign(magnitude.IsZero() ? IntegerInternals::kPlus : sign);
+}
+
+Magnitude96::RecordBits QuotientBits(const UniversalInteger& dividend,
+                                     const UniversalInteger& divisor) {
+  Magnitude96 quotient{0, 0};
+  Magnitude96 remainder{0, 0};
+  DivideCovered(dividend, divisor, quotient, remainder);
+  return SignedBits(quotient, dividend, divisor);
+}
+
+}  // namespace
+
+void IntegerInternals::Divide(const UniversalInteger& dividend, const UniversalInteger& divisor,
+                              UniversalInteger& quotient, UniversalInteger& remainder) {
+  Magnitude96 wordQuotient{0, 0};
+  Magnitude96 wordRemainder{0, 0};
+  DivideCovered(dividend, divisor, wordQuotient, wordRemainder);
+  quotient = SignedBits(wordQuotient, dividend, divisor).Record();
+  remainder = SignedBits(wordRemainder, dividend, divisor).Record();
+}
+
+UniversalInteger IntegerInternals::Quotient(const UniversalInteger& dividend,
+                                            const UniversalInteger& divisor) {
+  return QuotientBits(dividend, divisor).Record();
+}
+
 UniversalInteger UniversalInteger::operator/(const UniversalInteger& divisor) const {
-  UniversalInteger quotient;
-  UniversalInteger remainder;
-  IntegerInternals::Divide(*this, divisor, quotient, remainder);
-  return quotient;
+  return IntegerInternals::Quotient(*this, divisor);
 }
 
 UniversalInteger UniversalInteger::operator/(int divisor) const {
-  return *this / UniversalInteger(divisor);
+  return IntegerInternals::Quotient(*this, UniversalInteger(divisor));
 }

@@ -1,21 +1,26 @@
 // Flat arithmetic: the result is assembled apart from the operands, so the
 // result pointer may be either operand's.
+#include "integer/integer_internals.h"
 #include "status/flat_call.h"
-#include "universaltypes/universal_integer.h"
 
 using universaltypes::detail::ApplyIntoRecord;
 
 int UniversalIntegerPlusUniversalInteger(const UniversalInteger* left,
                                          const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a + b; });
+  return ApplyIntoRecord(left, right, result,
+                         [](const auto& a, const auto& b) { return IntegerInternals::Add(a, b); });
 }
 int UniversalIntegerMinusUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a - b; });
+  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
+    return IntegerInternals::Subtract(a, b);
+  });
 }
 int UniversalIntegerTimesUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a * b; });
+  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
+    return IntegerInternals::Multiply(a, b);
+  });
 }
 int UniversalIntegerTimesInt(const UniversalInteger* left, int right, UniversalInteger* result) {
   return ApplyIntoRecord(left, right, result, [](const auto& a, int b) { return a * b; });
@@ -23,17 +28,23 @@ int UniversalIntegerTimesInt(const UniversalInteger* left, int right, UniversalI
 int UniversalIntegerDividedByUniversalInteger(const UniversalInteger* left,
                                               const UniversalInteger* right,
                                               UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a / b; });
+  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
+    return IntegerInternals::Quotient(a, b);
+  });
 }
 int UniversalIntegerDividedByInt(const UniversalInteger* left, int right,
                                  UniversalInteger* result) {
   return ApplyIntoRecord(left, right, result, [](const auto& a, int b) { return a / b; });
 }
-int UniversalIntegerRemUniversalInteger(const UniversalInteger* left,
-                                        const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a.rem(b); });
+int UniversalIntegerRemUniversalInteger(const UniversalInteger* left, const UniversalInteger* right,
+                                        UniversalInteger* result) {
+  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
+    return IntegerInternals::Remainder(a, b);
+  });
 }
-int UniversalIntegerModUniversalInteger(const UniversalInteger* left,
-                                        const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a.mod(b); });
+int UniversalIntegerModUniversalInteger(const UniversalInteger* left, const UniversalInteger* right,
+                                        UniversalInteger* result) {
+  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
+    return IntegerInternals::Modulo(a, b);
+  });
 }

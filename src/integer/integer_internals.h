@@ -17,6 +17,8 @@
 
 #include "universaltypes/universal_integer.h"
 
+struct Magnitude96;
+
 struct IntegerInternals {
   static constexpr int kMaxDigits = 6;
   static constexpr std::int16_t kPlus = 1;
@@ -109,6 +111,38 @@ struct IntegerInternals {
     value.ToggleBetweenShortAndIntDigits();
     return value;
   }
+
+  // The operators' bodies, hidden, so the flat functions reach them without
+  // a call through the exported names. Each takes a word-wide route where it
+  // gives the same record as the digit routes, and the digit route elsewhere.
+  static UniversalInteger Add(const UniversalInteger& left, const UniversalInteger& right);
+  static UniversalInteger Subtract(const UniversalInteger& left, const UniversalInteger& right);
+  // left + right with right's sign field read as rightSign.
+  static UniversalInteger AddWithSign(const UniversalInteger& left, const UniversalInteger& right,
+                                      std::int16_t rightSign);
+  static UniversalInteger Multiply(const UniversalInteger& left, const UniversalInteger& right);
+  static UniversalInteger Quotient(const UniversalInteger& dividend, const UniversalInteger& divisor);
+  static UniversalInteger Remainder(const UniversalInteger& dividend, const UniversalInteger& divisor);
+  static UniversalInteger Modulo(const UniversalInteger& dividend, const UniversalInteger& divisor);
+
+  // |a| / |b| and |a| mod |b| of nonzero magnitudes: one machine division
+  // where the platform has one that wide, algorithm D otherwise.
+  static void DivideMagnitudes(const Magnitude96& a, const Magnitude96& b, Magnitude96& quotient,
+                               Magnitude96& remainder);
+
+  // The digit routes themselves: word by word over the covered words for
+  // sums, schoolbook rows of short digits for products, Knuth's algorithm D
+  // for quotients. The word-wide routes must agree with them bit for bit.
+  // Kept out of line: inlined, their record-building would share the fast
+  // routes' exit and slow it down.
+  [[gnu::noinline]] static UniversalInteger AddWordByWord(const UniversalInteger& left,
+                                                          const UniversalInteger& right);
+  static UniversalInteger MultiplyDigitByDigit(const UniversalInteger& left,
+                                               const UniversalInteger& right);
+  [[gnu::noinline]] static void DivideDigitByDigit(const UniversalInteger& dividend,
+                                                   const UniversalInteger& divisor,
+                                                   UniversalInteger& quotient,
+                                                   UniversalInteger& remainder);
 
   // Schoolbook rows of two short-digit-form magnitudes into an accumulator
   // with room for count(a) + count(b) digits (positions from 8 on dropped).

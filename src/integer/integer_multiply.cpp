@@ -2,10 +2,20 @@
 // low 96 bits (six digits) and the product of the signs; nothing reports a
 // wider product. That wrap is intended and hosts rely on it.
 #include "integer/integer_internals.h"
+#include "integer/magnitude96.h"
 
 namespace {
+
 constexpr int kExtendedDigits = 8;
+
+// A plus zero by count (whatever its words hold) is the one factor that makes
+// the product +0, dropping the other operand's sign.
+bool EitherIsPlusZeroByCount(const UniversalInteger& left, const UniversalInteger& right) {
+  return (IntegerInternals::Count(left) == 0 && IntegerInternals::Sign(left) == 1) ||
+         (IntegerInternals::Count(right) == 0 && IntegerInternals::Sign(right) == 1);
 }
+
+}  // namespace
 
 void UniversalInteger::MultiplyByOneDigit(std::uint16_t digit,
                                           UniversalIntegerExtended& accumulator,
@@ -33,21 +43,34 @@ void UniversalInteger::MultiplyByOneDigit(std::uint16_t digit,
   }
 }
 
-UniversalInteger UniversalInteger::operator*(const UniversalInteger& other) const {
-  if (_count == 0 && _sign == 1) return _zero;
-  if (other._count == 0 && other._sign == 1) return _zero;
-  const UniversalInteger left = IntegerInternals::InShortDigitForm(*this);
-  const UniversalInteger right = IntegerInternals::InShortDigitForm(other);
-
+UniversalInteger IntegerInternals::MultiplyDigitByDigit(const UniversalInteger& left,
+                                                        const UniversalInteger& right) {
+  if (EitherIsPlusZeroByCount(left, right)) return UniversalInteger::_zero;
   // Only positions 0..5 make the result: the magnitude modulo 2^96. A zero
   // magnitude keeps the product of the signs (a negative zero is possible).
-  return IntegerInternals::FromExtended(IntegerInternals::ProductDigits(left, right),
-                                        static_cast<std::int16_t>(_sign * other._sign));
+  return FromExtended(ProductDigits(InShortDigitForm(left), InShortDigitForm(right)),
+                      static_cast<std::int16_t>(left._sign * right._sign));
+}
+
+// The digit rows read only the covered words, and their positions 0..5 are
+// the low 96 bits of the product: exactly the limb product modulo 2^96. A
+// plus zero by count covers no word, so its product is zero already.
+UniversalInteger IntegerInternals::Multiply(const UniversalInteger& left,
+                                            const UniversalInteger& right) {
+  const auto sign = EitherIsPlusZeroByCount(left, right)
+                        ? kPlus
+                        : static_cast<std::int16_t>(left._sign * right._sign);
+  return Magnitude96::ProductModulo96(Magnitude96::Covered(left), Magnitude96::Covered(right))
+      .WithSign(sign);
+}
+
+UniversalInteger UniversalInteger::operator*(const UniversalInteger& other) const {
+  return IntegerInternals::Multiply(*this, other);
 }
 
 UniversalInteger UniversalInteger::operator*(int other) const {
   if (other == 0) return _zero;
-  return *this * UniversalInteger(other);
+  return IntegerInternals::Multiply(*this, UniversalInteger(other));
 }
 
 UniversalIntegerExtended IntegerInternals::ProductDigits(const UniversalInteger& left,

@@ -1,0 +1,176 @@
+// Magnitude96: a UniversalInteger's 96-bit magnitude in two machine words,
+// the form the operators' word-wide routes compute in.
+//
+// low holds words 0 and 1, high word 2. Everything here is plain 64-bit
+// arithmetic, so every platform (32-bit and big-endian ones included) takes
+// the same route and gets the same bits. The digit-by-digit routes the
+// record's members describe remain the reference these routes are tested
+// against.
+//
+// Two ways to read a record:
+//   - Covered(): only the words its clamped digit count covers, exactly as
+//     the digit routes read a record after InShortDigitForm. Any 16 bytes
+//     give a defined magnitude.
+//   - Whole(): all three words; meaningful only for a record whose count is
+//     exact (HasExactCount), where the uncovered words are zero anyway.
+#ifndef UNIVERSALTYPES_SRC_INTEGER_MAGNITUDE96_H
+#define UNIVERSALTYPES_SRC_INTEGER_MAGNITUDE96_H
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+#include "integer/integer_internals.h"
+
+struct Magnitude96 {
+  std::uint64_t low;
+  std::uint32_t high;
+
+  bool IsZero() const { return (low | high) == 0; }
+
+  static Magnitude96 Whole(const UniversalInteger& value) {
+    const std::uint32_t* words = IntegerInternals::Words(value);
+    return {std::uint64_t{words[1]} << 32 | words[0], words[2]};
+  }
+
+  static Magnitude96 Covered(const UniversalInteger& value) {
+    // Indexed by the number of covered words, 0..3.
+    static constexpr std::uint64_t kLowMask[4] = {0, 0xFFFFFFFFu, ~std::uint64_t{0}, ~std::uint64_t{0}};
+    static constexpr std::uint32_t kHighMask[4] = {0, 0, 0, 0xFFFFFFFFu};
+    const int covered = IntegerInternals::CoveredWords(IntegerInternals::Count(value));
+    const Magnitude96 whole = Whole(value);
+    return {whole.low & kLowMask[covered], whole.high & kHighMask[covered]};
+  }
+
+  // One more than the index of the highest nonzero 16-bit digit; 0 for zero:
+  // the number of digit boundaries 2^(16k), k = 0..5, the magnitude reaches.
+  // Counted without a branch on the operands' size, which random operands
+  // would mispredict half the time. With a nonzero high word the low word
+  // reaches every boundary below 2^64, so it is read as all ones.
+  std::int16_t DigitCount() const {
+    const bool wide = high != 0;
+    const std::uint64_t reach = low | (std::uint64_t{0} - wide);
+    const int count = (reach != 0) + (reach >> 16 != 0) + (reach >> 32 != 0) + (reach >> 48 != 0) +
+                      wide + (high >> 16 != 0);
+    return static_cast<std::int16_t>(count);
+  }
+
+  static bool HasExactCount(const UniversalInteger& value) {
+    return Whole(value).DigitCount() == IntegerInternals::Count(value);
+  }
+
+  // The record's 16 bytes as two 64-bit halves in its byte order. A route
+  // with several exits joins them in this form: joined as records, the
+  // compiler splits them into fields and reassembles them through memory,
+  // where the 16-bit stores of sign and count stall the 64-bit loads that
+  // return the record in registers.
+  struct RecordBits {
+    std::uint64_t halves[2];
+
+    static RecordBits Of(const UniversalInteger& record) { return std::bit_cast<RecordBits>(record); }
+    // Two 8-byte copies, not one 16-byte one: each lands in a register where
+    // a 16-byte copy would go through a vector register and memory.
+    UniversalInteger Record() const {
+      UniversalInteger record = IntegerInternals::Make(0, 0, 0, 0, 0);
+      auto* bytes = reinterpret_cast<unsigned char*>(&record);
+      std::memcpy(bytes, &halves[0], sizeof halves[0]);
+      std::memcpy(bytes + sizeof halves[0], &halves[1], sizeof halves[1]);
+      return record;
+    }
+  };
+
+  // The record with this magnitude, the given sign and an exact count.
+  RecordBits BitsWithSign(std::int16_t sign) const {
+    const std::uint64_t sign16 = static_cast<std::uint16_t>(sign);
+    const std::uint64_t count16 = static_cast<std::uint16_t>(DigitCount());
+    const std::uint64_t word0 = static_cast<std::uint32_t>(low);
+    const std::uint64_t word1 = low >> 32;
+    if constexpr (std::endian::native == std::endian::little) {
+      return {{sign16 | count16 << 16 | word0 << 32, word1 | std::uint64_t{high} << 32}};
+    } else {
+      return {{sign16 << 48 | count16 << 32 | word0, word1 << 32 | high}};
+    }
+  }
+  UniversalInteger WithSign(std::int16_t sign) const { return BitsWithSign(sign).Record(); }
+
+  // +0 built in registers like every other result, so exits that join it
+  // need no copy of the constant through a vector register.
+  static RecordBits ZeroBits() { return Magnitude96{0, 0}.BitsWithSign(IntegerInternals::kPlus); }
+
+  // -1, 0 or 1 as this is below, equal to or above other.
+  int OrderAgainst(const Magnitude96& other) const {
+    if (high != other.high) return high < other.high ? -1 : 1;
+    if (low != other.low) return low < other.low ? -1 : 1;
+    return 0;
+  }
+
+  // False (sum unspecified) when the sum passes 2^96 - 1.
+  static bool Add(const Magnitude96& a, const Magnitude96& b, Magnitude96& sum) {
+    sum.low = a.low + b.low;
+    const std::uint64_t high = std::uint64_t{a.high} + b.high + (sum.low < a.low ? 1u : 0u);
+    sum.high = static_cast<std::uint32_t>(high);
+    return (high >> 32) == 0;
+  }
+
+  // Precondition: a >= b.
+  static Magnitude96 Subtract(const Magnitude96& a, const Magnitude96& b) {
+    const std::uint32_t borrow = a.low < b.low ? 1u : 0u;
+    return {a.low - b.low, a.high - b.high - borrow};
+  }
+
+  // The product modulo 2^96. Of the cross terms only the low 32 bits of
+  // a.low * b.high + a.high * b.low reach word 2; the rest passes 2^96.
+  static Magnitude96 ProductModulo96(const Magnitude96& a, const Magnitude96& b) {
+    const std::uint32_t crossTerms =
+        static_cast<std::uint32_t>(a.low) * b.high + a.high * static_cast<std::uint32_t>(b.low);
+#ifdef __SIZEOF_INT128__
+    __extension__ typedef unsigned __int128 Wide;
+    const Wide lowProduct = static_cast<Wide>(a.low) * b.low;
+    return {static_cast<std::uint64_t>(lowProduct),
+            static_cast<std::uint32_t>(lowProduct >> 64) + crossTerms};
+#else
+    // a.low * b.low from 32-bit limbs; its bits from 96 on are dropped.
+    const auto a0 = static_cast<std::uint32_t>(a.low);
+    const auto a1 = static_cast<std::uint32_t>(a.low >> 32);
+    const auto b0 = static_cast<std::uint32_t>(b.low);
+    const auto b1 = static_cast<std::uint32_t>(b.low >> 32);
+    const std::uint64_t p00 = std::uint64_t{a0} * b0;
+    const std::uint64_t p01 = std::uint64_t{a0} * b1;
+    const std::uint64_t p10 = std::uint64_t{a1} * b0;
+    // Below 3 * 2^32: no carry is lost.
+    const std::uint64_t middle =
+        (p00 >> 32) + static_cast<std::uint32_t>(p01) + static_cast<std::uint32_t>(p10);
+    const std::uint32_t high = static_cast<std::uint32_t>(middle >> 32) +
+                               static_cast<std::uint32_t>(p01 >> 32) +
+                               static_cast<std::uint32_t>(p10 >> 32) + a1 * b1 + crossTerms;
+    return {middle << 32 | static_cast<std::uint32_t>(p00), high};
+#endif
+  }
+
+  // a / b and a mod b for a nonzero b, in one machine division; false where
+  // this platform has no division that wide.
+  static bool DivideInMachineWords(const Magnitude96& a, const Magnitude96& b,
+                                   Magnitude96& quotient, Magnitude96& remainder) {
+    if ((a.high | b.high) == 0) {
+      quotient = {a.low / b.low, 0};
+      remainder = {a.low % b.low, 0};
+      return true;
+    }
+#ifdef __SIZEOF_INT128__
+    __extension__ typedef unsigned __int128 Wide;
+    const Wide dividend = static_cast<Wide>(a.high) << 64 | a.low;
+    const Wide divisor = static_cast<Wide>(b.high) << 64 | b.low;
+    const Wide wideQuotient = dividend / divisor;
+    const Wide wideRemainder = dividend - wideQuotient * divisor;
+    quotient = {static_cast<std::uint64_t>(wideQuotient),
+                static_cast<std::uint32_t>(wideQuotient >> 64)};
+    remainder = {static_cast<std::uint64_t>(wideRemainder),
+                 static_cast<std::uint32_t>(wideRemainder >> 64)};
+    return true;
+#else
+    return false;
+#endif
+  }
+};
+
+#endif  // UNIVERSALTYPES_SRC_INTEGER_MAGNITUDE96_H
