@@ -42,17 +42,17 @@ struct Magnitude96 {
     return {whole.low & kLowMask[covered], whole.high & kHighMask[covered]};
   }
 
-  // One more than the index of the highest nonzero 16-bit digit; 0 for zero:
-  // the number of digit boundaries 2^(16k), k = 0..5, the magnitude reaches.
-  // Counted without a branch on the operands' size, which random operands
-  // would mispredict half the time. With a nonzero high word the low word
-  // reaches every boundary below 2^64, so it is read as all ones.
+  // One more than the index of the highest nonzero 16-bit digit; 0 for zero.
+  // Computed without a branch on the operands' size, which random operands
+  // would mispredict half the time: the bit width comes from the top 64 bits
+  // when they are nonzero and from the low word otherwise, each width taken
+  // of an operand that cannot be zero (x | 1, and 2x + 1 shifted back).
   std::int16_t DigitCount() const {
-    const bool wide = high != 0;
-    const std::uint64_t reach = low | (std::uint64_t{0} - wide);
-    const int count = (reach != 0) + (reach >> 16 != 0) + (reach >> 32 != 0) + (reach >> 48 != 0) +
-                      wide + (high >> 16 != 0);
-    return static_cast<std::int16_t>(count);
+    const std::uint64_t top = std::uint64_t{high} << 32 | low >> 32;
+    const int topBits = 32 + std::bit_width(top | 1);
+    const int lowBits = std::bit_width(low << 1 | 1) - 1;  // low < 2^32 where it counts
+    const int bits = top != 0 ? topBits : lowBits;
+    return static_cast<std::int16_t>((bits + 15) >> 4);
   }
 
   static bool HasExactCount(const UniversalInteger& value) {

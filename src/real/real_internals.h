@@ -12,6 +12,7 @@ struct RealInternals {
   static constexpr UniversalReal Make(double value) {
     return UniversalReal(value, UniversalReal::ConstantTag{});
   }
+  static double Value(const UniversalReal& real) { return real._value; }
 
   static void CheckLayout() {
     static_assert(std::is_trivially_copyable_v<UniversalReal>);

@@ -9,24 +9,27 @@ constexpr double kFemtosecondsPerSecond = 1e15;
 }
 
 UniversalTime& UniversalTime::operator+=(const UniversalTime& other) {
-  _physicalTime = _physicalTime + other._physicalTime;
+  _physicalTime = IntegerInternals::Add(_physicalTime, other._physicalTime);
   if (!_analogExists) return *this;
-  _offsetTime = static_cast<double>(other._offsetTime) + static_cast<double>(_offsetTime);
+  const double offset = TimeInternals::Offset(other) + TimeInternals::Offset(*this);
+  TimeInternals::SetOffset(*this, offset);
   // Two offsets below 1.0 sum below 2.0: one carry at most.
-  if (_offsetTime >= UniversalReal::Get_TheConstantOne()) {
-    _physicalTime = _physicalTime + UniversalInteger::Get_TheConstantOne();
-    _offsetTime = static_cast<double>(_offsetTime) - 1.0;
+  if (offset >= 1.0) {
+    _physicalTime = IntegerInternals::Add(_physicalTime, UniversalInteger::Get_TheConstantOne());
+    TimeInternals::SetOffset(*this, offset - 1.0);
   }
   return *this;
 }
 
 UniversalTime& UniversalTime::operator-=(const UniversalTime& other) {
-  _physicalTime = _physicalTime - other._physicalTime;
+  _physicalTime = IntegerInternals::Subtract(_physicalTime, other._physicalTime);
   if (!_analogExists) return *this;
-  _offsetTime = static_cast<double>(_offsetTime) - static_cast<double>(other._offsetTime);
-  if (_offsetTime < UniversalReal::Get_TheConstantZero()) {
-    _physicalTime = _physicalTime - UniversalInteger::Get_TheConstantOne();
-    _offsetTime = static_cast<double>(_offsetTime) + 1.0;
+  const double offset = TimeInternals::Offset(*this) - TimeInternals::Offset(other);
+  TimeInternals::SetOffset(*this, offset);
+  if (offset < 0.0) {
+    _physicalTime =
+        IntegerInternals::Subtract(_physicalTime, UniversalInteger::Get_TheConstantOne());
+    TimeInternals::SetOffset(*this, offset + 1.0);
   }
   return *this;
 }
@@ -42,18 +45,18 @@ UniversalTime UniversalTime::operator-(const UniversalTime& other) const {
 }
 
 UniversalTime UniversalTime::operator+(const UniversalInteger& ticks) const {
-  return UniversalTime(_physicalTime + ticks, _offsetTime);
+  return UniversalTime(IntegerInternals::Add(_physicalTime, ticks), _offsetTime);
 }
 
 UniversalTime UniversalTime::operator-(const UniversalInteger& ticks) const {
-  return UniversalTime(_physicalTime - ticks, _offsetTime);
+  return UniversalTime(IntegerInternals::Subtract(_physicalTime, ticks), _offsetTime);
 }
 
 UniversalTime UniversalTime::operator-(double seconds) const {
   // A NaN has no femtoseconds to take away.
   if (std::isnan(seconds)) throw UTypes_StatusCodeException(UTypes_Error);
   return TimeInternals::Normalized(_physicalTime,
-                                   static_cast<double>(_offsetTime) - seconds * kFemtosecondsPerSecond);
+                                   TimeInternals::Offset(*this) - seconds * kFemtosecondsPerSecond);
 }
 
 UniversalTime UniversalTime::operator-(const UniversalReal& seconds) const {

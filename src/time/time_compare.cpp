@@ -1,15 +1,9 @@
 // Time comparisons: tick counts decide first; between equal tick counts the
 // offsets decide, but only while the analog flag is set.
+#include "integer/integer_order.h"
 #include "time/time_internals.h"
 
 namespace {
-
-// <0, 0 or >0 by the tick counts: sign words as signed numbers first, then
-// magnitudes in the direction the common sign gives.
-int TickOrder(const UniversalInteger& left, const UniversalInteger& right) {
-  if (left < right) return -1;
-  return left > right ? 1 : 0;
-}
 
 struct Order {
   int ticks;
@@ -18,9 +12,11 @@ struct Order {
 };
 
 Order Compare(const UniversalTime& left, const UniversalTime& right) {
-  return {TickOrder(TimeInternals::Ticks(left), TimeInternals::Ticks(right)),
-          TimeInternals::Offset(left), TimeInternals::Offset(right),
-          UniversalTime::Get_AnalogExists()};
+  // The tick order is the integers' signed order: sign words as signed
+  // numbers first, then magnitudes in the direction the common sign gives.
+  using universaltypes::detail::SignedOrder;
+  return {SignedOrder(TimeInternals::Ticks(left), TimeInternals::Ticks(right)),
+          TimeInternals::Offset(left), TimeInternals::Offset(right), TimeInternals::AnalogExists()};
 }
 
 }  // namespace

@@ -18,7 +18,11 @@ struct TimeInternals {
 
   static UniversalInteger& Ticks(UniversalTime& time) { return time._physicalTime; }
   static const UniversalInteger& Ticks(const UniversalTime& time) { return time._physicalTime; }
-  static double Offset(const UniversalTime& time) { return time._offsetTime; }
+  static double Offset(const UniversalTime& time) { return RealInternals::Value(time._offsetTime); }
+  static void SetOffset(UniversalTime& time, double offset) {
+    time._offsetTime = RealInternals::Make(offset);
+  }
+  static bool AnalogExists() { return UniversalTime::_analogExists; }
 
   // Whole femtoseconds of the offset move into the ticks: a negative offset
   // borrows 1 - trunc(offset) (so -2.0 borrows 3 and leaves 1.0), then an

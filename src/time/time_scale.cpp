@@ -28,11 +28,16 @@ UniversalTime UniversalTime::operator*(int factor) const {
 
 UniversalTime UniversalTime::operator/(int divisor) const {
   if (divisor == 0) RefuseDivisionByZero();
-  // The remainder first: it keeps the whole dividend, with the dividend's sign.
-  const UniversalInteger remainder = _physicalTime.rem(UniversalInteger(divisor));
-  const UniversalInteger quotient = _physicalTime / divisor;
+  // One division gives the quotient and the remainder; the remainder keeps
+  // the whole dividend when it takes the dividend's sign, as rem gives it.
+  UniversalInteger quotient = UniversalInteger::Get_TheConstantZero();
+  UniversalInteger remainder = UniversalInteger::Get_TheConstantZero();
+  IntegerInternals::Divide(_physicalTime, UniversalInteger(divisor), quotient, remainder);
+  if (IntegerInternals::Count(remainder) != 0) {
+    IntegerInternals::Sign(remainder) = IntegerInternals::Sign(_physicalTime);
+  }
   return TimeInternals::Normalized(
-      quotient, (static_cast<double>(UniversalReal(remainder)) + static_cast<double>(_offsetTime)) /
+      quotient, (IntegerInternals::ToDouble(remainder) + TimeInternals::Offset(*this)) /
                     static_cast<double>(divisor));
 }
 
