@@ -1,5 +1,6 @@
 // Signed addition and subtraction, and the library's overflow check.
 #include "integer/integer_internals.h"
+#include "integer/integer_order.h"
 #include "integer/magnitude96.h"
 
 void UniversalInteger::AddMagnitude(const UniversalInteger& other,
@@ -67,29 +68,47 @@ namespace {
 
 using RecordBits = Magnitude96::RecordBits;
 
-// With exact counts on both sides the uncovered words are zero, and the sum
-// of whole magnitudes is what the word loops compute. Any other record (a
-// host's wild count or stray words) takes the word loops, whose reading of
-// such records hosts may already have seen.
+// What the word loops compute, in two machine words, for any record: the
+// subtraction runs over the words the larger operand's count covers and
+// wraps there; a zero-count smaller operand leaves the larger as it is.
+RecordBits DifferenceBits(const UniversalInteger& larger, const UniversalInteger& smaller,
+                          std::int16_t largerSign) {
+  if (IntegerInternals::Count(smaller) == 0) {
+    UniversalInteger copy = larger;
+    IntegerInternals::Sign(copy) = largerSign;
+    return RecordBits::Of(copy);
+  }
+  const Magnitude96 mask = Magnitude96::CoverageMask(IntegerInternals::Count(larger));
+  return Magnitude96::Subtract(Magnitude96::Whole(larger).MaskedBy(mask),
+                               Magnitude96::Whole(smaller).MaskedBy(mask))
+      .MaskedBy(mask)
+      .BitsWithSign(largerSign);
+}
+
+// The sum runs over the words the larger count covers; a carry out of the
+// top word is the only overflow (below three words it has room).
 RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& right,
                    std::int16_t rightSign) {
   const std::int16_t leftSign = IntegerInternals::Sign(left);
-  if (!Magnitude96::HasExactCount(left) || !Magnitude96::HasExactCount(right)) {
-    UniversalInteger signedRight = right;
-    IntegerInternals::Sign(signedRight) = rightSign;
-    return RecordBits::Of(IntegerInternals::AddWordByWord(left, signedRight));
-  }
-  const Magnitude96 a = Magnitude96::Whole(left);
-  const Magnitude96 b = Magnitude96::Whole(right);
   if (leftSign == rightSign) {
+    const Magnitude96 mask = Magnitude96::CoverageMask(
+        std::max(IntegerInternals::Count(left), IntegerInternals::Count(right)));
     Magnitude96 sum;
-    if (!Magnitude96::Add(a, b, sum)) IntegerInternals::ThrowOverflow();
+    if (!Magnitude96::Add(Magnitude96::Whole(left).MaskedBy(mask),
+                          Magnitude96::Whole(right).MaskedBy(mask), sum)) {
+      IntegerInternals::ThrowOverflow();
+    }
     return sum.BitsWithSign(leftSign);
   }
-  const int order = a.OrderAgainst(b);
-  if (order > 0) return Magnitude96::Subtract(a, b).BitsWithSign(leftSign);
-  if (order < 0) return Magnitude96::Subtract(b, a).BitsWithSign(rightSign);
-  return Magnitude96::ZeroBits();
+  switch (universaltypes::detail::MagnitudeOrder(left, right)) {
+    case Comparison_Greater:
+      return DifferenceBits(left, right, leftSign);
+    case Comparison_Less:
+      return DifferenceBits(right, left, rightSign);
+    case Comparison_Equal:
+      break;
+  }
+  return Magnitude96::ZeroBits();  // x + (-x) is zero with sign +1
 }
 
 }  // namespace

@@ -33,13 +33,19 @@ struct Magnitude96 {
     return {std::uint64_t{words[1]} << 32 | words[0], words[2]};
   }
 
-  static Magnitude96 Covered(const UniversalInteger& value) {
+  // The words a digit count covers (clamped into 0..6) as a mask.
+  static Magnitude96 CoverageMask(std::int16_t count) {
     // Indexed by the number of covered words, 0..3.
     static constexpr std::uint64_t kLowMask[4] = {0, 0xFFFFFFFFu, ~std::uint64_t{0}, ~std::uint64_t{0}};
     static constexpr std::uint32_t kHighMask[4] = {0, 0, 0, 0xFFFFFFFFu};
-    const int covered = IntegerInternals::CoveredWords(IntegerInternals::Count(value));
-    const Magnitude96 whole = Whole(value);
-    return {whole.low & kLowMask[covered], whole.high & kHighMask[covered]};
+    const int covered = IntegerInternals::CoveredWords(count);
+    return {kLowMask[covered], kHighMask[covered]};
+  }
+
+  Magnitude96 MaskedBy(const Magnitude96& mask) const { return {low & mask.low, high & mask.high}; }
+
+  static Magnitude96 Covered(const UniversalInteger& value) {
+    return Whole(value).MaskedBy(CoverageMask(IntegerInternals::Count(value)));
   }
 
   // One more than the index of the highest nonzero 16-bit digit; 0 for zero.

@@ -1,10 +1,13 @@
 // Time images: a number of a unit ('1.5 ns'), printed by the integer's
-// PrintToBuffer from the floor quotient and the fraction of a unit left.
+// PrintToBuffer from the floor quotient and the fraction of a unit left (the
+// division route), or, where that text is provably the tick count's own
+// digits, by the exact route that writes them directly.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "time/time_internals.h"
+#include "timetext/exact_time_image.h"
 #include "timetext/time_units.h"
 
 namespace universaltypes::detail {
@@ -13,6 +16,7 @@ namespace {
 
 // Shared by the three time image functions; the tick image has its own.
 char timeImage[4096];
+static_assert(sizeof timeImage >= kExactImageRoom);
 char tickImage[64];
 
 // More digits for the units whose fractions carry more femtoseconds.
@@ -68,7 +72,7 @@ char* TimeTickValueToString(const UniversalTime& time, TimeUnit unit, UTypes_Sta
     timeImage[0] = '\0';
     return timeImage;
   }
-  char* image = ImageInUnit(time, unit);
+  char* image = WriteExactImage(time, unit, timeImage) ? timeImage : ImageInUnit(time, unit);
   status = UTypes_OK;
   return image;
 }
@@ -80,6 +84,7 @@ char* TimeTickValueToString_CF(int* ticks, TimeUnit unit, UTypes_StatusCode& sta
 }
 
 UniversalTime::operator const char*() const {
+  if (WriteExactImageInUnitBySize(*this, timeImage)) return timeImage;
   UniversalTime magnitude = *this;
   if (*this < _zero) {
     magnitude = _zero;

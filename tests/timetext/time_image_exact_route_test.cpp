@@ -1,0 +1,345 @@
+// The time images the library writes as the ticks' own digits, against the
+// division route they stand in for: the quotient and remainder of |ticks|
+// by the unit's femtoseconds (here in the u128 model), the remainder with
+// the offset as a double fraction of the unit, whole units of it carried,
+// and both printed by the exported PrintToBuffer. The times the exact route
+// declines (offsets, min and hr) are held to the same texts, and records
+// that are not well formed to the texts the division route gives them.
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "integer/int128_model.h"
+#include "support/test_scale.h"
+#include "universaltypes/time_text.h"
+
+namespace {
+
+constexpr std::uint64_t kSeed = 0x5EC0DE5;
+constexpr long kRandomCases = 500000;
+constexpr int kUnitCount = 8;
+constexpr int kSec = 5;
+// Not a unit: the image in the unit the time's size picks.
+constexpr int kAutomatic = kUnitCount;
+
+constexpr u128 kFemtoseconds[kUnitCount] = {
+    1, 1000, 1000000, 1000000000, 1000000000000, 1000000000000000, 60000000000000000, 3600000000000000000};
+constexpr const char* kUnitNames[kUnitCount] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+
+u128 PowerOfTen(int exponent) {
+  u128 power = 1;
+  while (exponent-- > 0) power *= 10;
+  return power;
+}
+
+struct Case {
+  int sign;
+  u128 magnitude;
+  double offset;
+  int unit;  // 0..7 or kAutomatic
+};
+
+std::string Describe(const Case& c) {
+  std::uint64_t offsetBits;
+  std::memcpy(&offsetBits, &c.offset, sizeof offsetBits);
+  char bits[17];
+  *std::to_chars(bits, bits + 16, offsetBits, 16).ptr = '\0';
+  return ToString(Normalised(c.sign, c.magnitude)) + " fs, offset bits 0x" + bits + ", unit " +
+         (c.unit == kAutomatic ? std::string("automatic") : kUnitNames[c.unit]);
+}
+
+// The 24 bytes a host hands in: the tick record, then the offset's bytes.
+UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
+  unsigned char bytes[sizeof(UniversalTime)];
+  static_assert(sizeof bytes == sizeof ticks + sizeof offset);
+  std::memcpy(bytes, &ticks, sizeof ticks);
+  std::memcpy(bytes + sizeof ticks, &offset, sizeof offset);
+  UniversalTime time;
+  std::memcpy(&time, bytes, sizeof bytes);
+  return time;
+}
+
+UniversalTime TimeOf(const Case& c) { return TimeRecord(ToRecord(Normalised(c.sign, c.magnitude)), c.offset); }
+
+UniversalTime UnitTime(int unit) { return UniversalTime(ToRecord(Normalised(1, kFemtoseconds[unit]))); }
+
+// The unit the size picks, by the library's own time order: the largest of
+// fs to sec that the magnitude (offset included) is not below.
+int UnitBySize(const UniversalTime& time) {
+  const UniversalTime zero;
+  const UniversalTime magnitude = time < zero ? zero - time : time;
+  for (int unit = 1; unit <= kSec; ++unit) {
+    if (magnitude < UnitTime(unit)) return unit - 1;
+  }
+  return kSec;
+}
+
+// An image that throws: a carry of the fraction past 2^96 - 1 units.
+constexpr const char* kThrown = "<throws UTypes_StatusCodeException>";
+
+template <typename Print>
+std::string ImageOrThrown(Print print) {
+  try {
+    return print();
+  } catch (const UTypes_StatusCodeException&) {
+    return kThrown;
+  }
+}
+
+std::string DivisionRouteImage(const Case& c, int unit) {
+  const bool negative = Normalised(c.sign, c.magnitude).sign < 0;
+  const u128 size = kFemtoseconds[unit];
+  i128 quotient = static_cast<i128>(c.magnitude / size);
+  // Converted as the division route converts it, by the library's own
+  // integer-to-real conversion: min and hr remainders pass 2^53, where it rounds.
+  const double remainder = static_cast<double>(UniversalReal(ToRecord(Normalised(1, c.magnitude % size))));
+  double fraction = (negative ? remainder - c.offset : remainder + c.offset) / static_cast<double>(size);
+  if (!std::isnan(fraction) && (fraction < 0.0 || fraction >= 1.0)) {
+    const double whole = std::floor(fraction);
+    quotient = quotient + static_cast<i128>(whole);
+    fraction -= whole;
+  }
+  if (quotient > static_cast<i128>(kMax96)) return kThrown;
+  const UniversalInteger integerPart =
+      ToRecord(Normalised(quotient < 0 ? -1 : 1, static_cast<u128>(quotient < 0 ? -quotient : quotient)));
+  char text[128];
+  integerPart.PrintToBuffer(text, fraction, unit >= kSec ? 15 : 12);
+  return std::string(negative ? "-" : "") + text + " " + kUnitNames[unit];
+}
+
+std::string ExpectedImage(const Case& c) {
+  const int unit = c.unit == kAutomatic ? UnitBySize(TimeOf(c)) : c.unit;
+  return ImageOrThrown([&] { return DivisionRouteImage(c, unit); });
+}
+
+std::string LibraryImage(const UniversalTime& time, int unit) {
+  return ImageOrThrown([&]() -> std::string {
+    if (unit == kAutomatic) return static_cast<const char*>(time);
+    UTypes_StatusCode status = UTypes_Error;
+    const std::string image = TimeTickValueToString(time, static_cast<TimeUnit>(unit), status);
+    EXPECT_EQ(status, UTypes_OK);
+    return image;
+  });
+}
+
+// ---- random times, biased toward the edges of the layout
+
+class CaseSource {
+ public:
+  explicit CaseSource(std::uint64_t seed) : random_(seed) {}
+
+  Case Next() {
+    Case c;
+    c.unit = Below(kUnitCount + 1);
+    c.sign = Below(2) ? -1 : 1;
+    c.magnitude = Magnitude(c.unit == kAutomatic ? Below(kSec + 1) : c.unit) & kMax96;
+    c.offset = Offset();
+    return c;
+  }
+
+ private:
+  // One draw a statement: the same seed gives the same cases whatever order
+  // a compiler evaluates operands in.
+  int Below(int bound) { return static_cast<int>(random_() % static_cast<std::uint64_t>(bound)); }
+  u128 Between(int low, int high) { return static_cast<u128>(low + Below(high - low + 1)); }
+  u128 Bits(int count) {
+    const u128 high = random_();
+    const u128 bits = high << 64 | random_();
+    return count == 0 ? 0 : bits >> (128 - count);
+  }
+  // A number of 1 to 6 digits with up to `zeros` trailing zeros.
+  u128 Digits(int zeros) {
+    const u128 digits = Between(1, 999999);
+    return digits * PowerOfTen(Below(zeros + 1));
+  }
+
+  u128 Magnitude(int unit) {
+    const u128 size = PowerOfTen(3 * unit);
+    switch (Below(10)) {
+      case 0:  // any width
+        return Bits(Below(97));
+      case 1:  // a whole number of units, around the seven zeros that compact
+        return Digits(10) * size;
+      case 2: {  // a remainder with trailing zeros, under a quotient or none
+        const u128 step = PowerOfTen(Below(3 * unit + 1));
+        const u128 quotient = Below(2) ? Digits(3) : 0;
+        return quotient * size + Bits(Below(64)) % size / step * step;
+      }
+      case 3: {  // 10^k times a digit, and its neighbours
+        const u128 power = PowerOfTen(Below(29));
+        const u128 multiple = power * Between(1, 9);
+        return multiple + Between(0, 2) - 1;
+      }
+      case 4: {  // around 2^32, 2^37, 2^48, 2^53, 2^64, 2^69 and 2^96
+        const int exponent = Below(4) == 0 ? 96 : 32 + 16 * Below(3);
+        const u128 power = u128{1} << (exponent == 96 ? 96 : exponent + 5 * Below(2));
+        return power + Between(0, 4) - 2;
+      }
+      case 5:  // less than one unit: the fraction alone
+        return Bits(Below(51)) % size;
+      case 6:  // the top of the range
+        return kMax96 - Bits(Below(40));
+      case 7: {  // a top word at or just past a multiple of 10^8: little or no rest to carry down
+        const u128 multiple = Between(0, 42) * 100000000u;
+        const u128 top = multiple + Between(0, 2);
+        return top << 64 | Bits(64);
+      }
+      case 8: {  // the bench's kind: up to 999 units and part of the next smaller one
+        const u128 whole = Between(1, 999) * size;
+        return whole + Between(0, 999) * (size / 1000);
+      }
+      default: {  // a full remainder, or one short of it, under a small quotient
+        const u128 whole = Between(0, 999) * size;
+        return whole + size - Between(1, 2);
+      }
+    }
+  }
+
+  double Offset() {
+    switch (Below(12)) {
+      case 0:
+        return -0.0;
+      case 1:
+        return std::ldexp(static_cast<double>(random_() >> 11), -53);  // [0, 1)
+      case 2:
+        return std::numeric_limits<double>::denorm_min();
+      case 3:
+        return 0.5;
+      case 4:
+        return std::nextafter(1.0, 0.0);
+      case 5:
+        return std::numeric_limits<double>::quiet_NaN();
+      default:
+        return 0.0;
+    }
+  }
+
+  std::mt19937_64 random_;
+};
+
+TEST(TimeImageExactRoute, RandomTimesMatchTheDivisionRoute) {
+  CaseSource source(kSeed);
+  for (long index = 0; index < ScaledCount(kRandomCases); ++index) {
+    const Case c = source.Next();
+    const std::string expected = ExpectedImage(c);
+    ASSERT_EQ(LibraryImage(TimeOf(c), c.unit), expected)
+        << "seed " << kSeed << ", case " << index << ": " << Describe(c);
+  }
+}
+
+// Every tick count in a band around each power of ten, in every unit: all
+// remainders' zero padding and trimming, and the fraction alone on both
+// sides of %g's switch to scientific form.
+TEST(TimeImageExactRoute, BandsAroundPowersOfTenMatchTheDivisionRoute) {
+  for (int exponent = 0; exponent <= 28; ++exponent) {
+    const u128 power = PowerOfTen(exponent);
+    for (u128 magnitude = power > 20 ? power - 20 : 0; magnitude <= power + 20; magnitude = magnitude + 1) {
+      for (int unit = 0; unit <= kAutomatic; ++unit) {
+        for (int sign : {1, -1}) {
+          const Case c{sign, magnitude, 0.0, unit};
+          ASSERT_EQ(LibraryImage(TimeOf(c), unit), ExpectedImage(c)) << Describe(c);
+        }
+      }
+    }
+  }
+}
+
+// ---- the layout, one rule at a time
+
+std::string Image(u128 magnitude, int unit, int sign = 1) {
+  return LibraryImage(TimeOf({sign, magnitude, 0.0, unit}), unit);
+}
+
+TEST(TimeImageExactRoute, WholeNumbersCompactPastSixTrailingZeros) {
+  EXPECT_EQ(Image(PowerOfTen(6), 0), "1000000 fs");
+  EXPECT_EQ(Image(PowerOfTen(7), 0), "1e+7 fs");
+  EXPECT_EQ(Image(PowerOfTen(7), 0, -1), "-1e+7 fs");
+  EXPECT_EQ(Image(9 * PowerOfTen(9), 0), "9e+9 fs");
+  EXPECT_EQ(Image(PowerOfTen(10), 0), "1e+10 fs");
+  EXPECT_EQ(Image(PowerOfTen(28), 1), "1e+25 ps");
+  EXPECT_EQ(Image(PowerOfTen(22), kSec), "1e+7 sec");
+  EXPECT_EQ(Image(15 * PowerOfTen(17), kSec), "1500 sec");
+  EXPECT_EQ(Image(0, 3), "0 us");
+}
+
+TEST(TimeImageExactRoute, FractionsKeepEveryDigitOfTheRemainder) {
+  EXPECT_EQ(Image(kMax96, 0), "79228162514264337593543950335 fs");
+  EXPECT_EQ(Image(kMax96, 2), "79228162514264337593543.950335 ns");
+  EXPECT_EQ(Image(kMax96, kSec), "79228162514264.337593543950335 sec");
+  EXPECT_EQ(Image(PowerOfTen(15) + 1, kSec), "1.000000000000001 sec");
+  EXPECT_EQ(Image(12 * PowerOfTen(12) + 3, 4), "12.000000000003 ms");
+  EXPECT_EQ(Image(u128{1} << 64, 2, -1), "-18446744073709.551616 ns");
+}
+
+TEST(TimeImageExactRoute, AFractionAloneTakesGeneralForm) {
+  EXPECT_EQ(Image(100, 1), "0.1 ps");
+  EXPECT_EQ(Image(100, 2), "0.0001 ns");
+  EXPECT_EQ(Image(10, 2), "1e-05 ns");
+  EXPECT_EQ(Image(12345, 3), "1.2345e-05 us");
+  EXPECT_EQ(Image(1, kSec), "1e-15 sec");
+  EXPECT_EQ(Image(123, kSec), "1.23e-13 sec");
+  EXPECT_EQ(Image(PowerOfTen(11), kSec), "0.0001 sec");
+  EXPECT_EQ(Image(PowerOfTen(15) - 1, kSec), "0.999999999999999 sec");
+}
+
+TEST(TimeImageExactRoute, AutomaticUnitFollowsTheMagnitude) {
+  EXPECT_EQ(Image(0, kAutomatic), "0 fs");
+  EXPECT_EQ(Image(999, kAutomatic, -1), "-999 fs");
+  EXPECT_EQ(Image(1000, kAutomatic, -1), "-1 ps");
+  EXPECT_EQ(Image(PowerOfTen(15) - 1, kAutomatic), "999.999999999999 ms");
+  EXPECT_EQ(Image(u128{1} << 64, kAutomatic), "18446.744073709551616 sec");
+  EXPECT_EQ(Image(kMax96, kAutomatic), "79228162514264.337593543950335 sec");
+}
+
+// ---- unusual records, pinned to the texts the division route gives them
+
+struct Pinned {
+  int sign, count;
+  std::uint32_t word0, word2;
+  double offset;
+  int unit;
+  const char* image;
+};
+
+TEST(TimeImageExactRoute, UnusualRecordsKeepTheDivisionRoutesImages) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  const Pinned cases[] = {
+      // A negative zero, and a count over zero words, read as below zero.
+      {-1, 0, 0, 0, 0.0, 2, "-0 ns"},
+      {-1, 0, 0, 0, 0.0, kAutomatic, "-0 fs"},
+      {-1, 2, 0, 0, 0.0, kSec, "-0 sec"},
+      // A negative count reads as below zero whatever the sign.
+      {1, -3, 1500000, 0, 0.0, 2, "-0 ns"},
+      // Counts short of the words: the comparisons see less than the division.
+      {1, 1, 15000000, 9, 0.0, kAutomatic, "15000 ps"},
+      {1, 1, 15000000, 9, 0.0, 2, "15 ns"},
+      {1, 9, 1500000, 0, 0.0, kAutomatic, "1.5e-09 sec"},
+      // Signs other than +-1: the order flips for all but +1.
+      {0, 2, 1500000, 0, 0.0, 2, "-1.5 ns"},
+      {2, 2, 1500000, 0, 0.0, kAutomatic, "1.5e-09 sec"},
+      {-2, 2, 1500000, 0, 0.0, kAutomatic, "-1.5e-09 sec"},
+      // The smallest offset makes the fraction nonzero: no compaction.
+      {1, 2, 10000000, 0, tiny, 0, "10000000 fs"},
+      {1, 2, 10000000, 0, tiny, kSec, "1e-08 sec"},
+      // A NaN offset prints no fraction and still takes the floor quotient.
+      {1, 2, 1500000, 0, nan, 2, "1 ns"},
+      {1, 2, 1500000, 0, nan, kSec, "0 sec"},
+      // min and hr.
+      {1, 1, 5, 0, 0.0, 7, "1.38888888888889e-18 hr"},
+  };
+  for (const Pinned& c : cases) {
+    int ints[5] = {c.sign, c.count, static_cast<int>(c.word0), 0, static_cast<int>(c.word2)};
+    UniversalInteger ticks;
+    ticks.ConvertIntsToUniversalInteger(ints);
+    EXPECT_EQ(LibraryImage(TimeRecord(ticks, c.offset), c.unit), c.image)
+        << "sign " << c.sign << ", count " << c.count << ", words " << c.word0 << ":0:" << c.word2;
+  }
+}
+
+}  // namespace
