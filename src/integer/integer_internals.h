@@ -113,8 +113,10 @@ struct IntegerInternals {
   }
 
   // The operators' bodies, hidden, so the flat functions reach them without
-  // a call through the exported names. Each takes a word-wide route where it
-  // gives the same record as the digit routes, and the digit route elsewhere.
+  // a call through the exported names. Each computes in machine words the
+  // record the digit routes below compute, for any record a host may send;
+  // division falls back to algorithm D only where the platform has no
+  // machine division as wide as its operands.
   static UniversalInteger Add(const UniversalInteger& left, const UniversalInteger& right);
   static UniversalInteger Subtract(const UniversalInteger& left, const UniversalInteger& right);
   // left + right with right's sign field read as rightSign.
