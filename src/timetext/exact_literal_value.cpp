@@ -1,7 +1,7 @@
 // Exact literal values. Write the literal as v = unit * 0.d1 d2 ... dD * B^X
 // with d1 and dD nonzero (leading and trailing zeros cost nothing).
 //
-// Short literals take the direct route: N = d1...dD and unit * N fit in 128
+// Short literals take the short route: N = d1...dD and unit * N fit in 128
 // bits, and v = unit * N * B^K (K = X - D) is either a whole number or a
 // quotient by B^-K <= 2^53, whose remainder over B^-K is one correctly
 // rounded double division.
@@ -97,7 +97,8 @@ long SaturatedExponent(const LiteralNumber& number) {
 }
 
 // The bits of value from fromBit (a limb boundary) up, as tick magnitude.
-UniversalInteger ToInteger(const Fixed& value, int fromBit) {
+template <int Limbs>
+UniversalInteger ToInteger(const WideUnsigned<Limbs>& value, int fromBit) {
   if (value.HighestBit() >= fromBit + 96) ThrowOverflow();
   const std::uint32_t words[3] = {value.Limb(fromBit / 32), value.Limb(fromBit / 32 + 1),
                                   value.Limb(fromBit / 32 + 2)};
@@ -165,7 +166,7 @@ class LiteralValue {
       for (long step = 0; step < scale; ++step) {
         if (!n.MultiplyAdd(base_, 0)) ThrowOverflow();
       }
-      result = Assemble(ShortToInteger(n), false, number_.negative, analog_, [] { return 0.0; }, [] { return 0.0; });
+      result = Assemble(ToInteger(n, 0), false, number_.negative, analog_, [] { return 0.0; }, [] { return 0.0; });
       return true;
     }
     std::uint64_t denominator = 1, remainder = 0;
@@ -178,15 +179,9 @@ class LiteralValue {
     const auto over = [denominator](std::uint64_t numerator) {
       return static_cast<double>(numerator) / static_cast<double>(denominator);
     };
-    result = Assemble(ShortToInteger(n), remainder != 0, number_.negative, analog_,
+    result = Assemble(ToInteger(n, 0), remainder != 0, number_.negative, analog_,
                       [&] { return over(remainder); }, [&] { return over(denominator - remainder); });
     return true;
-  }
-
-  static UniversalInteger ShortToInteger(const Short& value) {
-    Fixed wide;
-    for (int limb = 0; limb < 4; ++limb) wide.SetLimb(limb, value.Limb(limb));
-    return ToInteger(wide, 0);
   }
 
   // V ~ v * 2^F: the first digits as a binary fraction z = 0.d1 d2... by

@@ -10,21 +10,25 @@ namespace universaltypes::detail {
 
 class LiteralText {
  public:
-  // A NUL-terminated text (null reads as empty).
-  explicit LiteralText(const char* text) : text_(text), length_(text ? Length(text, -1) : 0) {}
-  // At most `limit` characters, stopping at a NUL.
+  // A NUL-terminated text (null reads as empty), cut at 2^31 - 1 characters.
+  explicit LiteralText(const char* text) : text_(text), length_(text ? Clamped(std::strlen(text)) : 0) {}
+  // At most `limit` characters, stopping at a NUL: no byte past either is read.
   LiteralText(const char* text, int limit)
       : text_(text), length_(text && limit > 0 ? Length(text, limit) : 0) {}
 
+  // One unsigned comparison covers both ends: a negative index wraps high.
   char operator[](long index) const {
-    return index >= 0 && index < length_ ? text_[index] : '\0';
+    return static_cast<unsigned long>(index) < static_cast<unsigned long>(length_) ? text_[index] : '\0';
   }
   int length() const { return length_; }
 
  private:
+  static int Clamped(std::size_t length) {
+    return length < 0x7FFFFFFF ? static_cast<int>(length) : 0x7FFFFFFF;
+  }
   static int Length(const char* text, int limit) {
     int length = 0;
-    while ((limit < 0 || length < limit) && text[length] != '\0' && length < 0x7FFFFFFF) ++length;
+    while (length < limit && text[length] != '\0') ++length;
     return length;
   }
 

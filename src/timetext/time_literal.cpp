@@ -1,6 +1,8 @@
 // The literal grammar: unit, sign or base, digit runs, exponent. The value
-// itself is computed exactly from the runs (exact_literal_value.h).
+// itself is computed exactly from the runs (exact_literal_value.h). Everyday
+// literals take the direct route (direct_literal.h) and never reach either.
 #include "time/time_internals.h"
+#include "timetext/direct_literal.h"
 #include "timetext/exact_literal_value.h"
 #include "timetext/time_units.h"
 
@@ -70,10 +72,27 @@ bool ReadNumber(const LiteralText& text, long p, long numberEnd, bool basedDisab
   return status == UTypes_OK && p == numberEnd;
 }
 
-}  // namespace
+// The tick record of a value the direct route settled, spelled as the
+// integer operations spell it: an exact count, and sign +1 for zero. The
+// fields go straight into the returned record: assembled apart and copied
+// whole, their narrow stores would stall the wide load of the copy.
+UniversalTime TimeOf(const DirectLiteralValue& value) {
+  const UniversalInteger zero = IntegerInternals::Make(IntegerInternals::kPlus, 0, 0, 0, 0);
+  UniversalTime time = TimeInternals::Make(zero, value.offset);
+  UniversalInteger& ticks = TimeInternals::Ticks(time);
+  std::uint32_t* words = IntegerInternals::Words(ticks);
+  words[0] = static_cast<std::uint32_t>(value.low);
+  words[1] = static_cast<std::uint32_t>(value.low >> 32);
+  words[2] = value.high;
+  IntegerInternals::Count(ticks) = IntegerInternals::CountFromWords(words);
+  if (value.negative) IntegerInternals::Sign(ticks) = IntegerInternals::kMinus;
+  return time;
+}
 
-UniversalTime ParseTimeLiteral(const LiteralText& text, UTypes_StatusCode& status,
-                               bool basedDisabled) {
+// Every literal the direct route declines, with the general grammar and the
+// exact value of any length.
+UniversalTime ParseGeneralLiteral(const LiteralText& text, UTypes_StatusCode& status,
+                                  bool basedDisabled) {
   status = UTypes_Error;
   if (static_cast<unsigned char>(text[0]) >= 0x80) return UniversalTime();
   int numberEnd = IndexAfterUnit(text);
@@ -90,6 +109,18 @@ UniversalTime ParseTimeLiteral(const LiteralText& text, UTypes_StatusCode& statu
   const UniversalTime value = ExactLiteralValue(number, UniversalTime::Get_AnalogExists());
   status = UTypes_OK;
   return value;
+}
+
+}  // namespace
+
+UniversalTime ParseTimeLiteral(const LiteralText& text, UTypes_StatusCode& status,
+                               bool basedDisabled) {
+  DirectLiteralValue direct;
+  if (TryDirectLiteral(text, basedDisabled, UniversalTime::Get_AnalogExists(), direct)) {
+    status = UTypes_OK;
+    return TimeOf(direct);
+  }
+  return ParseGeneralLiteral(text, status, basedDisabled);
 }
 
 }  // namespace universaltypes::detail

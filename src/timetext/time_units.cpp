@@ -6,7 +6,6 @@ namespace universaltypes::detail {
 
 namespace {
 
-constexpr const char* kUnitTexts[kUnitCount] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
 constexpr double kUnitSizes[kUnitCount] = {1.0, 1000.0, 1.0e6, 1.0e9, 1.0e12, 1.0e15, 6.0e16, 3.6e18};
 constexpr std::uint32_t kFactorFromPrevious[kUnitCount] = {1, 1000, 1000, 1000, 1000, 1000, 60, 60};
 

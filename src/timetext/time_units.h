@@ -10,6 +10,7 @@
 namespace universaltypes::detail {
 
 inline constexpr int kUnitCount = 8;
+inline constexpr const char* kUnitTexts[kUnitCount] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
 
 bool IsTimeUnit(int unit);
 const char* UnitText(TimeUnit unit);
