@@ -189,17 +189,6 @@ void IntegerInternals::DivideDigitByDigit(const UniversalInteger& dividend,
   remainder.ToggleBetweenShortAndIntDigits();
 }
 
-void IntegerInternals::DivideMagnitudes(const Magnitude96& a, const Magnitude96& b,
-                                        Magnitude96& quotient, Magnitude96& remainder) {
-  assert(!a.IsZero() && !b.IsZero());
-  if (Magnitude96::DivideInMachineWords(a, b, quotient, remainder)) return;
-  UniversalInteger digitQuotient;
-  UniversalInteger digitRemainder;
-  DivideDigitByDigit(a.WithSign(kPlus), b.WithSign(kPlus), digitQuotient, digitRemainder);
-  quotient = Magnitude96::Whole(digitQuotient);
-  remainder = Magnitude96::Whole(digitRemainder);
-}
-
 namespace {
 
 // The covered magnitudes' quotient and remainder; false for a zero dividend
@@ -212,7 +201,7 @@ bool DivideCovered(const UniversalInteger& dividend, const UniversalInteger& div
   const Magnitude96 b = Magnitude96::Covered(divisor);
   if (a.IsZero()) return false;
   if (b.IsZero()) throw UTypes_StatusCodeException(UTypes_Error);
-  IntegerInternals::DivideMagnitudes(a, b, quotient, remainder);
+  Magnitude96::Divide(a, b, quotient, remainder);
   return true;
 }
 

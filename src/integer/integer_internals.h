@@ -17,8 +17,6 @@
 
 #include "universaltypes/universal_integer.h"
 
-struct Magnitude96;
-
 struct IntegerInternals {
   static constexpr int kMaxDigits = 6;
   static constexpr std::int16_t kPlus = 1;
@@ -126,11 +124,6 @@ struct IntegerInternals {
   static UniversalInteger Quotient(const UniversalInteger& dividend, const UniversalInteger& divisor);
   static UniversalInteger Remainder(const UniversalInteger& dividend, const UniversalInteger& divisor);
   static UniversalInteger Modulo(const UniversalInteger& dividend, const UniversalInteger& divisor);
-
-  // |a| / |b| and |a| mod |b| of nonzero magnitudes: one machine division
-  // where the platform has one that wide, algorithm D otherwise.
-  static void DivideMagnitudes(const Magnitude96& a, const Magnitude96& b, Magnitude96& quotient,
-                               Magnitude96& remainder);
 
   // The digit routes themselves: word by word over the covered words for
   // sums, schoolbook rows of short digits for products, Knuth's algorithm D

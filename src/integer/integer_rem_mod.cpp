@@ -15,7 +15,7 @@ RecordBits RemainderBits(const UniversalInteger& dividend, const UniversalIntege
   if (a.IsZero() || b.IsZero()) return Magnitude96::ZeroBits();
   Magnitude96 quotient;
   Magnitude96 remainder;
-  IntegerInternals::DivideMagnitudes(a, b, quotient, remainder);
+  Magnitude96::Divide(a, b, quotient, remainder);
   return remainder.BitsWithSign(remainder.IsZero() ? IntegerInternals::kPlus
                                                    : IntegerInternals::Sign(dividend));
 }
@@ -29,7 +29,7 @@ RecordBits ModuloBits(const UniversalInteger& dividend, const UniversalInteger& 
   if (b.IsZero()) return RecordBits::Of(dividend);
   Magnitude96 quotient;
   Magnitude96 remainder;
-  IntegerInternals::DivideMagnitudes(a, b, quotient, remainder);
+  Magnitude96::Divide(a, b, quotient, remainder);
   const std::int16_t dividendSign = IntegerInternals::Sign(dividend);
   const std::int16_t divisorSign = IntegerInternals::Sign(divisor);
   if (remainder.IsZero()) return Magnitude96::ZeroBits();

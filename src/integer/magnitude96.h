@@ -177,6 +177,20 @@ struct Magnitude96 {
     return false;
 #endif
   }
+
+  // a / b and a mod b of nonzero magnitudes: one machine division where the
+  // platform has one that wide, algorithm D otherwise.
+  static void Divide(const Magnitude96& a, const Magnitude96& b, Magnitude96& quotient,
+                     Magnitude96& remainder) {
+    if (DivideInMachineWords(a, b, quotient, remainder)) return;
+    UniversalInteger digitQuotient = IntegerInternals::Make(1, 0, 0, 0, 0);
+    UniversalInteger digitRemainder = IntegerInternals::Make(1, 0, 0, 0, 0);
+    IntegerInternals::DivideDigitByDigit(a.WithSign(IntegerInternals::kPlus),
+                                         b.WithSign(IntegerInternals::kPlus), digitQuotient,
+                                         digitRemainder);
+    quotient = Whole(digitQuotient);
+    remainder = Whole(digitRemainder);
+  }
 };
 
 #endif  // UNIVERSALTYPES_SRC_INTEGER_MAGNITUDE96_H
