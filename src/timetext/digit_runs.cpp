@@ -5,13 +5,7 @@
 
 namespace universaltypes::detail {
 
-namespace {
-// Based-literal switch: process-wide and unsynchronised, as hosts expect.
 bool basedLiteralsDisabled = false;
-}  // namespace
-
-bool BasedLiteralsDisabled() { return basedLiteralsDisabled; }
-void DisableBasedLiterals(bool disable) { basedLiteralsDisabled = disable; }
 
 int DigitValue(char c, char next, int base) {
   if (base < 2 || base > 16) return -1;

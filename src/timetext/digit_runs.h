@@ -13,9 +13,11 @@ int DigitValue(char c, char next, int base);
 
 bool IsBasedNumber(const LiteralText& text, long start, long end, bool basedLiteralsDisabled);
 
-// The process-wide based-literal switch.
-bool BasedLiteralsDisabled();
-void DisableBasedLiterals(bool disable);
+// The process-wide based-literal switch: unsynchronised, as hosts expect.
+// Read inline: every parse reads it.
+extern bool basedLiteralsDisabled;
+inline bool BasedLiteralsDisabled() { return basedLiteralsDisabled; }
+inline void DisableBasedLiterals(bool disable) { basedLiteralsDisabled = disable; }
 
 // A run of digits and single underscores: [begin, end) in the text.
 struct DigitRun {

@@ -82,15 +82,52 @@ Wide Multiply(std::uint64_t a, std::uint64_t b) {
           (middle << 32) | (lowProduct & kHalf)};
 }
 
+// Eight decimal digits at text as a number, when all eight are digits: the
+// bytes are read as one little-endian word and combined in three steps
+// (pairs, quadruples, the eight) instead of eight dependent ones.
+bool EightDigits(const char* text, std::uint64_t& number) {
+  std::uint64_t word = 0;
+  for (int byte = 0; byte < 8; ++byte) {
+    word |= std::uint64_t{static_cast<unsigned char>(text[byte])} << (8 * byte);
+  }
+  constexpr std::uint64_t kHighNibbles = 0xF0F0F0F0F0F0F0F0u;
+  constexpr std::uint64_t kZeros = 0x3030303030303030u;
+  // Every byte 0x30..0x39: its high nibble is 3, and still 3 after adding 6.
+  if ((word & kHighNibbles) != kZeros || ((word + 0x0606060606060606u) & kHighNibbles) != kZeros) {
+    return false;
+  }
+  word -= kZeros;
+  word = word * 10 + (word >> 8);  // each 16-bit lane's low byte: two digits
+  constexpr std::uint64_t kLanes = 0x000000FF000000FFu;
+  number = ((word & kLanes) * (100 + (std::uint64_t{1000000} << 32)) +
+            ((word >> 16) & kLanes) * (1 + (std::uint64_t{10000} << 32))) >>
+           32;
+  return true;
+}
+
 // value * base + digit while value is below 2^120, so nothing wraps for any
 // base up to 16; false from there on. The low word goes by 32-bit halves,
 // each product far below 2^64.
-bool MultiplyAdd(Wide& value, unsigned base, unsigned digit) {
+bool MultiplyAddDigit(Wide& value, unsigned base, unsigned digit) {
   if (value.high >> 56 != 0) return false;
   const std::uint64_t lowHalf = (value.low & 0xFFFFFFFFu) * base + digit;
   const std::uint64_t highHalf = (value.low >> 32) * base + (lowHalf >> 32);
   value.low = (highHalf << 32) | (lowHalf & 0xFFFFFFFFu);
   value.high = value.high * base + (highHalf >> 32);
+  return true;
+}
+
+// value * 10^8 + eight digits while the result stays below 2^120, as the
+// digit steps keep it; false otherwise. Nothing wraps: a product past 2^128
+// is refused before its words are added.
+bool MultiplyAddEightDigits(Wide& value, std::uint64_t power, std::uint64_t addend) {
+  const Wide low = Multiply(value.low, power);
+  const Wide high = Multiply(value.high, power);
+  Wide result{low.high + high.low, low.low + addend};
+  if (high.high != 0 || result.high < low.high) return false;
+  if (result.low < addend && ++result.high == 0) return false;
+  if (result.high >> 56 != 0) return false;
+  value = result;
   return true;
 }
 
@@ -192,6 +229,16 @@ class DirectScanner {
     Wide accumulated = value;
     long index = position_;
     int count = 0;
+    if constexpr (kConstantBase == 10) {
+      // Taken apart and returned by value: a call writing through references
+      // to these locals would keep them in memory for the whole digit loop.
+      if (text_.Span(index, 8) != nullptr) {
+        const LeadingDigits leading = ReadLeadingDigits(index, accumulated);
+        accumulated = leading.value;
+        index += leading.digits;
+        count += leading.digits;
+      }
+    }
     for (;; ++index, ++count) {
       unsigned digit = DigitAt(index);
       // An underscore counts only between digits; left in place otherwise,
@@ -203,11 +250,36 @@ class DirectScanner {
       // One word while it lasts (below 2^60 no base can wrap it): the digits
       // of nearly every literal.
       if ((accumulated.high | accumulated.low >> 60) == 0) accumulated.low = accumulated.low * base + digit;
-      else if (!MultiplyAdd(accumulated, base, digit)) return 0;
+      else if (!MultiplyAddDigit(accumulated, base, digit)) return 0;
     }
     value = accumulated;
     position_ = index;
     return count;
+  }
+
+  // A run's leading decimal digits eight at a time, while the text has
+  // eight digits in a row and value stays below 2^120; a run with an
+  // underscore among its first eight characters goes digit by digit.
+  struct LeadingDigits {
+    Wide value;
+    int digits;
+  };
+  [[gnu::noinline]] LeadingDigits ReadLeadingDigits(long index, Wide value) const {
+    constexpr std::uint64_t kEightDigitsPower = 100000000u;
+    // Below this a one-word value takes eight more digits within 2^64.
+    constexpr std::uint64_t kRoomForEight = 100000000000u;
+    int digits = 0;
+    std::uint64_t number = 0;
+    for (const char* eight = text_.Span(index, 8); eight != nullptr && EightDigits(eight, number);
+         eight = text_.Span(index + digits, 8)) {
+      if (value.high == 0 && value.low < kRoomForEight) {
+        value.low = value.low * kEightDigitsPower + number;
+      } else if (!MultiplyAddEightDigits(value, kEightDigitsPower, number)) {
+        break;
+      }
+      digits += 8;
+    }
+    return {value, digits};
   }
 
   // A unit name in any case, then nothing but white space. No name begins

@@ -21,6 +21,11 @@ class LiteralText {
     return static_cast<unsigned long>(index) < static_cast<unsigned long>(length_) ? text_[index] : '\0';
   }
   int length() const { return length_; }
+  // The count characters from index on when they all lie in the text (none
+  // of them is then a NUL), or null.
+  const char* Span(long index, int count) const {
+    return index >= 0 && index + count <= length_ ? text_ + index : nullptr;
+  }
 
  private:
   static int Clamped(std::size_t length) {

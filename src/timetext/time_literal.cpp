@@ -116,7 +116,7 @@ UniversalTime ParseGeneralLiteral(const LiteralText& text, UTypes_StatusCode& st
 UniversalTime ParseTimeLiteral(const LiteralText& text, UTypes_StatusCode& status,
                                bool basedDisabled) {
   DirectLiteralValue direct;
-  if (TryDirectLiteral(text, basedDisabled, UniversalTime::Get_AnalogExists(), direct)) {
+  if (TryDirectLiteral(text, basedDisabled, TimeInternals::AnalogExists(), direct)) {
     status = UTypes_OK;
     return TimeOf(direct);
   }
