@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "integer/decimal_digits.h"
 #include "time/time_internals.h"
 #include "timetext/time_units.h"
 
@@ -11,32 +12,16 @@ namespace universaltypes::detail {
 
 namespace {
 
-constexpr std::uint32_t kChunk = 100000000u;  // eight digits
-constexpr int kChunkDigits = 8;
-// Four chunks hold the 29 digits of 2^96 - 1.
-constexpr int kMaxChunks = 4;
-constexpr int kDigitsEnd = kMaxChunks * kChunkDigits;
 // Digits are copied in one fixed block, which the compiler turns into a few
 // wide moves instead of a call: never more than 29 digits go at once.
 constexpr int kBlock = 32;
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// A magnitude below 2^96 as high * 2^64 + low.
-struct Ticks96 {
-  std::uint32_t high;
-  std::uint64_t low;
-};
-
-// The digits of a magnitude end at text + kDigitsEnd; a block of zero bytes
-// follows, so a block copy from any digit reads only the array.
+// The digits of a magnitude from text on; a block of zero bytes follows, so
+// a block copy from any digit reads only the array.
 struct TickDigits {
-  char text[kDigitsEnd + kBlock];
+  char text[kMaxDecimalDigits + kBlock];
   int count;
-  const char* begin() const { return text + kDigitsEnd - count; }
+  const char* begin() const { return text; }
 };
 
 // The magnitude and sign of a time the exact route can print: offset 0.0
@@ -44,7 +29,7 @@ struct TickDigits {
 // word and no wild count), and a sign of +1 or -1. On such a record
 // "ticks < 0", which the division route asks, is the sign alone, a negative
 // zero's included: both routes print it as "-0".
-bool ReadPlainTicks(const UniversalTime& time, Ticks96& magnitude, bool& negative) {
+bool ReadPlainTicks(const UniversalTime& time, std::uint32_t (&magnitude)[3], bool& negative) {
   if (TimeInternals::Offset(time) != 0.0) return false;
   const UniversalInteger& ticks = TimeInternals::Ticks(time);
   const std::uint32_t* words = IntegerInternals::Words(ticks);
@@ -53,60 +38,16 @@ bool ReadPlainTicks(const UniversalTime& time, Ticks96& magnitude, bool& negativ
   if (count != IntegerInternals::CountFromWords(words)) return false;
   if (sign != IntegerInternals::kPlus && sign != IntegerInternals::kMinus) return false;
   negative = sign == IntegerInternals::kMinus;
-  magnitude = {words[2], std::uint64_t{words[1]} << 32 | words[0]};
+  std::copy(words, words + 3, magnitude);
   return true;
 }
 
 void WritePair(std::uint32_t pair, char* out) { std::memcpy(out, kDigitPairs + 2 * pair, 2); }
 
-// Exactly eight digits, leading zeros included: the four pairs depend on
-// two independent halves, not on one chain of divisions by 100.
-void WriteChunk(std::uint32_t chunk, char* out) {
-  const std::uint32_t high = chunk / 10000u;
-  const std::uint32_t low = chunk % 10000u;
-  WritePair(high / 100u, out);
-  WritePair(high % 100u, out + 2);
-  WritePair(low / 100u, out + 4);
-  WritePair(low % 100u, out + 6);
-}
-
-// Digits of a chunk below 10^8; 1 for 0.
-int DigitCount(std::uint32_t chunk) {
-  return 1 + (chunk >= 10u) + (chunk >= 100u) + (chunk >= 1000u) + (chunk >= 10000u) + (chunk >= 100000u) +
-         (chunk >= 1000000u) + (chunk >= 10000000u);
-}
-
-// Divides by 10^8 in place a 32-bit word at a time, so no 128-bit type is
-// needed; returns the remainder.
-std::uint32_t DivideByChunk(Ticks96& magnitude) {
-  std::uint64_t window = std::uint64_t{magnitude.high % kChunk} << 32 | magnitude.low >> 32;
-  magnitude.high /= kChunk;
-  const std::uint64_t upper = window / kChunk;
-  window = (window % kChunk) << 32 | (magnitude.low & 0xFFFFFFFFu);
-  magnitude.low = upper << 32 | window / kChunk;
-  return static_cast<std::uint32_t>(window % kChunk);
-}
-
-// The chunks, least significant first: the words above 64 bits go a chunk
-// at a time, the rest, the only part most times have, in 64-bit arithmetic.
-// A magnitude below 2^96 has at most kMaxChunks. Returns their number.
-int SplitIntoChunks(Ticks96 magnitude, std::uint32_t (&chunks)[kMaxChunks]) {
-  int count = 0;
-  while (magnitude.high != 0) chunks[count++] = DivideByChunk(magnitude);
-  std::uint64_t rest = magnitude.low;
-  for (; rest >= kChunk; rest /= kChunk) chunks[count++] = static_cast<std::uint32_t>(rest % kChunk);
-  chunks[count++] = static_cast<std::uint32_t>(rest);
-  return count;
-}
-
-void WriteDigits(const Ticks96& magnitude, TickDigits& digits) {
-  std::uint32_t chunks[kMaxChunks];
-  const int chunkCount = SplitIntoChunks(magnitude, chunks);
-  std::memset(digits.text + kDigitsEnd, 0, kBlock);
-  for (int chunk = 0; chunk < chunkCount; ++chunk) {
-    WriteChunk(chunks[chunk], digits.text + kDigitsEnd - kChunkDigits * (chunk + 1));
-  }
-  digits.count = kChunkDigits * (chunkCount - 1) + DigitCount(chunks[chunkCount - 1]);
+void WriteDigits(const std::uint32_t (&magnitude)[3], TickDigits& digits) {
+  char* const end = WriteDecimalDigits(magnitude, digits.text);
+  std::memset(end, 0, kBlock);
+  digits.count = static_cast<int>(end - digits.text);
 }
 
 // count digits, at most 29, as one block: the source has a block of room
@@ -122,8 +63,8 @@ char* CopyDigits(const char* from, int count, char* out) {
 int TrailingZeros(const char* digits, int count) {
   int zeros = 0;
   const char* end = digits + count;
-  while (zeros + kChunkDigits < count && std::memcmp(end - zeros - kChunkDigits, "00000000", 8) == 0) {
-    zeros += kChunkDigits;
+  while (zeros + 8 < count && std::memcmp(end - zeros - 8, "00000000", 8) == 0) {
+    zeros += 8;
   }
   while (zeros + 1 < count && end[-zeros - 1] == '0') ++zeros;
   return zeros;
@@ -194,7 +135,7 @@ void WriteUnit(TimeUnit unit, char* out) {
 }
 
 bool WriteImage(const UniversalTime& time, bool unitBySize, TimeUnit unit, char* out) {
-  Ticks96 magnitude;
+  std::uint32_t magnitude[3];
   bool negative = false;
   if (!ReadPlainTicks(time, magnitude, negative)) return false;
   TickDigits digits;
