@@ -111,12 +111,41 @@ RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& right,
   return Magnitude96::ZeroBits();  // x + (-x) is zero with sign +1
 }
 
+// Out of line, so the exact-count route's record stays in registers: joined
+// with this one's, g++ merges the two through memory.
+[[gnu::noinline]] UniversalInteger SumOfAnyRecords(const UniversalInteger& left,
+                                                   const UniversalInteger& right, std::int16_t rightSign) {
+  return SumBits(left, right, rightSign).Record();
+}
+
+// With exact counts the count order is the magnitude order and no word lies
+// outside a count's coverage, so the word loops' masks and count comparisons
+// drop out, whatever the sign fields hold.
+RecordBits ExactCountSumBits(const UniversalInteger& left, const UniversalInteger& right,
+                             std::int16_t rightSign) {
+  const std::int16_t leftSign = IntegerInternals::Sign(left);
+  const Magnitude96 a = Magnitude96::Whole(left);
+  const Magnitude96 b = Magnitude96::Whole(right);
+  if (leftSign == rightSign) {
+    Magnitude96 sum;
+    if (!Magnitude96::Add(a, b, sum)) IntegerInternals::ThrowOverflow();
+    return sum.BitsWithSign(leftSign);
+  }
+  const int order = a.OrderAgainst(b);
+  if (order > 0) return Magnitude96::Subtract(a, b).BitsWithSign(leftSign);
+  if (order < 0) return Magnitude96::Subtract(b, a).BitsWithSign(rightSign);
+  return Magnitude96::ZeroBits();
+}
+
 }  // namespace
 
 UniversalInteger IntegerInternals::AddWithSign(const UniversalInteger& left,
                                                const UniversalInteger& right,
                                                std::int16_t rightSign) {
-  return SumBits(left, right, rightSign).Record();
+  if (Magnitude96::HasExactCount(left) & Magnitude96::HasExactCount(right)) {
+    return ExactCountSumBits(left, right, rightSign).Record();
+  }
+  return SumOfAnyRecords(left, right, rightSign);
 }
 
 UniversalInteger IntegerInternals::Add(const UniversalInteger& left, const UniversalInteger& right) {

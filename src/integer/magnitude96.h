@@ -35,11 +35,12 @@ struct Magnitude96 {
 
   // The words a digit count covers (clamped into 0..6) as a mask.
   static Magnitude96 CoverageMask(std::int16_t count) {
-    // Indexed by the number of covered words, 0..3.
-    static constexpr std::uint64_t kLowMask[4] = {0, 0xFFFFFFFFu, ~std::uint64_t{0}, ~std::uint64_t{0}};
-    static constexpr std::uint32_t kHighMask[4] = {0, 0, 0, 0xFFFFFFFFu};
-    const int covered = IntegerInternals::CoveredWords(count);
-    return {kLowMask[covered], kHighMask[covered]};
+    // Indexed by the clamped count: counts 1-2 cover one word, 3-4 two.
+    static constexpr std::uint64_t kLowMask[7] = {0, 0xFFFFFFFFu, 0xFFFFFFFFu, ~std::uint64_t{0},
+                                                  ~std::uint64_t{0}, ~std::uint64_t{0}, ~std::uint64_t{0}};
+    static constexpr std::uint32_t kHighMask[7] = {0, 0, 0, 0, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
+    const int clamped = IntegerInternals::ClampedCount(count);
+    return {kLowMask[clamped], kHighMask[clamped]};
   }
 
   Magnitude96 MaskedBy(const Magnitude96& mask) const { return {low & mask.low, high & mask.high}; }
