@@ -195,8 +195,10 @@ namespace {
 // of either sign (whose quotient and remainder are +0 over any divisor).
 // Algorithm D's results are the exact ones, so any exact division of the
 // same covered magnitudes gives the same records.
-bool DivideCovered(const UniversalInteger& dividend, const UniversalInteger& divisor,
-                   Magnitude96& quotient, Magnitude96& remainder) {
+// Inline in each caller: as a call, its results go through memory.
+[[gnu::always_inline]] inline bool DivideCovered(const UniversalInteger& dividend,
+                                                 const UniversalInteger& divisor, Magnitude96& quotient,
+                                                 Magnitude96& remainder) {
   const Magnitude96 a = Magnitude96::Covered(dividend);
   const Magnitude96 b = Magnitude96::Covered(divisor);
   if (a.IsZero()) return false;

@@ -62,8 +62,20 @@ struct Magnitude96 {
     return static_cast<std::int16_t>((bits + 15) >> 4);
   }
 
+  // The digit count found by comparisons in the 32-bit word that holds the
+  // top digit: fewer instructions than DigitCount's bit scan, with branches
+  // that operands of similar sizes predict well.
   static bool HasExactCount(const UniversalInteger& value) {
-    return Whole(value).DigitCount() == IntegerInternals::Count(value);
+    const std::uint32_t* words = IntegerInternals::Words(value);
+    int count = 0;
+    if (words[2] != 0) {
+      count = words[2] > 0xFFFFu ? 6 : 5;
+    } else if (words[1] != 0) {
+      count = words[1] > 0xFFFFu ? 4 : 3;
+    } else {
+      count = (words[0] > 0xFFFFu ? 1 : 0) + (words[0] != 0 ? 1 : 0);
+    }
+    return count == IntegerInternals::Count(value);
   }
 
   // The record's 16 bytes as two 64-bit halves in its byte order. A route
