@@ -33,14 +33,15 @@ struct Magnitude96 {
     return {std::uint64_t{words[1]} << 32 | words[0], words[2]};
   }
 
-  // The words a digit count covers (clamped into 0..6) as a mask.
+  // The words a digit count covers as a mask: word 0 from count 1, word 1
+  // from 3, word 2 from 5 (counts below 1 cover none). Comparisons of the
+  // raw count, not a clamp and a table: g++ makes them branches, which the
+  // predictor settles before the count is even loaded, where a table
+  // lookup puts two dependent loads in front of the arithmetic.
   static Magnitude96 CoverageMask(std::int16_t count) {
-    // Indexed by the clamped count: counts 1-2 cover one word, 3-4 two.
-    static constexpr std::uint64_t kLowMask[7] = {0, 0xFFFFFFFFu, 0xFFFFFFFFu, ~std::uint64_t{0},
-                                                  ~std::uint64_t{0}, ~std::uint64_t{0}, ~std::uint64_t{0}};
-    static constexpr std::uint32_t kHighMask[7] = {0, 0, 0, 0, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
-    const int clamped = IntegerInternals::ClampedCount(count);
-    return {kLowMask[clamped], kHighMask[clamped]};
+    const std::uint64_t low = (count >= 1 ? 0xFFFFFFFFu : 0u) | (count >= 3 ? 0xFFFFFFFF00000000u : 0u);
+    const std::uint32_t high = count >= 5 ? 0xFFFFFFFFu : 0u;
+    return {low, high};
   }
 
   Magnitude96 MaskedBy(const Magnitude96& mask) const { return {low & mask.low, high & mask.high}; }
@@ -50,32 +51,19 @@ struct Magnitude96 {
   }
 
   // One more than the index of the highest nonzero 16-bit digit; 0 for zero.
-  // Computed without a branch on the operands' size, which random operands
-  // would mispredict half the time: the bit width comes from the top 64 bits
-  // when they are nonzero and from the low word otherwise, each width taken
-  // of an operand that cannot be zero (x | 1, and 2x + 1 shifted back).
+  // Found by comparisons in the 32-bit word that holds the top digit: the
+  // branches they become are predicted, so the count does not wait for the
+  // value, as a bit scan's result would.
   std::int16_t DigitCount() const {
-    const std::uint64_t top = std::uint64_t{high} << 32 | low >> 32;
-    const int topBits = 32 + std::bit_width(top | 1);
-    const int lowBits = std::bit_width(low << 1 | 1) - 1;  // low < 2^32 where it counts
-    const int bits = top != 0 ? topBits : lowBits;
-    return static_cast<std::int16_t>((bits + 15) >> 4);
+    if (high != 0) return static_cast<std::int16_t>(high > 0xFFFFu ? 6 : 5);
+    const auto middle = static_cast<std::uint32_t>(low >> 32);
+    if (middle != 0) return static_cast<std::int16_t>(middle > 0xFFFFu ? 4 : 3);
+    const auto bottom = static_cast<std::uint32_t>(low);
+    return static_cast<std::int16_t>((bottom > 0xFFFFu ? 1 : 0) + (bottom != 0 ? 1 : 0));
   }
 
-  // The digit count found by comparisons in the 32-bit word that holds the
-  // top digit: fewer instructions than DigitCount's bit scan, with branches
-  // that operands of similar sizes predict well.
   static bool HasExactCount(const UniversalInteger& value) {
-    const std::uint32_t* words = IntegerInternals::Words(value);
-    int count = 0;
-    if (words[2] != 0) {
-      count = words[2] > 0xFFFFu ? 6 : 5;
-    } else if (words[1] != 0) {
-      count = words[1] > 0xFFFFu ? 4 : 3;
-    } else {
-      count = (words[0] > 0xFFFFu ? 1 : 0) + (words[0] != 0 ? 1 : 0);
-    }
-    return count == IntegerInternals::Count(value);
+    return Whole(value).DigitCount() == IntegerInternals::Count(value);
   }
 
   // The record's 16 bytes as two 64-bit halves in its byte order. A route
