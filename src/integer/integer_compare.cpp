@@ -2,6 +2,7 @@
 #include "integer/integer_order.h"
 
 using universaltypes::detail::MagnitudeOrder;
+using universaltypes::detail::SignedEqual;
 using universaltypes::detail::SignedOrder;
 
 UniversalInteger_Comparison_t UniversalInteger::CompareMagnitude(
@@ -10,10 +11,10 @@ UniversalInteger_Comparison_t UniversalInteger::CompareMagnitude(
 }
 
 bool UniversalInteger::operator==(const UniversalInteger& other) const {
-  return SignedOrder(*this, other) == 0;
+  return SignedEqual(*this, other);
 }
 bool UniversalInteger::operator!=(const UniversalInteger& other) const {
-  return SignedOrder(*this, other) != 0;
+  return !SignedEqual(*this, other);
 }
 bool UniversalInteger::operator<(const UniversalInteger& other) const {
   return SignedOrder(*this, other) < 0;

@@ -5,17 +5,18 @@
 
 using universaltypes::detail::MagnitudeOrder;
 using universaltypes::detail::RelationHolds;
+using universaltypes::detail::SignedEqual;
 using universaltypes::detail::SignedOrder;
 
 int UniversalIntegerEqualsUniversalInteger(const UniversalInteger* left,
                                            const UniversalInteger* right) {
   return RelationHolds(left, right,
-                       [](const auto& a, const auto& b) { return SignedOrder(a, b) == 0; });
+                       [](const auto& a, const auto& b) { return SignedEqual(a, b); });
 }
 int UniversalIntegerNotEqualUniversalInteger(const UniversalInteger* left,
                                              const UniversalInteger* right) {
   return RelationHolds(left, right,
-                       [](const auto& a, const auto& b) { return SignedOrder(a, b) != 0; });
+                       [](const auto& a, const auto& b) { return !SignedEqual(a, b); });
 }
 int UniversalIntegerLessThanUniversalInteger(const UniversalInteger* left,
                                              const UniversalInteger* right) {

@@ -29,6 +29,21 @@ inline int SignedOrder(const UniversalInteger& left, const UniversalInteger& rig
   return leftSign == 1 ? order : -order;
 }
 
+// SignedOrder(left, right) == 0, without working out the order: equal sign
+// fields, equal counts, and then counts above six (which read no word) or
+// equal covered words.
+inline bool SignedEqual(const UniversalInteger& left, const UniversalInteger& right) {
+  const std::int16_t count = IntegerInternals::Count(left);
+  if (IntegerInternals::Sign(left) != IntegerInternals::Sign(right) || count != IntegerInternals::Count(right)) {
+    return false;
+  }
+  if (count > IntegerInternals::kMaxDigits) return true;
+  const Magnitude96 mask = Magnitude96::CoverageMask(count);
+  const Magnitude96 a = Magnitude96::Whole(left);
+  const Magnitude96 b = Magnitude96::Whole(right);
+  return (((a.low ^ b.low) & mask.low) | ((a.high ^ b.high) & mask.high)) == 0;
+}
+
 }  // namespace universaltypes::detail
 
 #endif  // UNIVERSALTYPES_SRC_INTEGER_INTEGER_ORDER_H
