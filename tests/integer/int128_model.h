@@ -1,15 +1,16 @@
 // An independent model of the 96-bit sign-magnitude integer on unsigned
 // __int128, and the bridge to and from the library's record through the
-// integer array form (so the test reads every field the host would see).
+// integer array form (so the tests read every field the host would see).
+// The fuzz targets build on it too.
 #ifndef UNIVERSALTYPES_TESTS_INTEGER_INT128_MODEL_H
 #define UNIVERSALTYPES_TESTS_INTEGER_INT128_MODEL_H
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 #include "support/int128.h"
 #include "universaltypes/universal_integer.h"
-
 
 inline constexpr u128 kMax96 = (u128{1} << 96) - 1;
 
@@ -21,21 +22,23 @@ struct Model {
 
 inline int ExactDigitCount(u128 magnitude) {
   int count = 0;
-  while (magnitude != 0) {
-    ++count;
-    magnitude >>= 16;
-  }
+  for (; magnitude != 0; magnitude >>= 16) ++count;
   return count;
 }
 
-inline UniversalInteger ToRecord(const Model& model) {
-  int ints[5] = {model.sign, ExactDigitCount(model.magnitude),
-                 static_cast<int>(static_cast<std::uint32_t>(model.magnitude)),
-                 static_cast<int>(static_cast<std::uint32_t>(model.magnitude >> 32)),
-                 static_cast<int>(static_cast<std::uint32_t>(model.magnitude >> 64))};
+// Any five fields, as a host may send them: nothing is checked or repaired.
+inline UniversalInteger RawRecord(int sign, int count, std::uint32_t word0, std::uint32_t word1 = 0,
+                                  std::uint32_t word2 = 0) {
+  int ints[5] = {sign, count, static_cast<int>(word0), static_cast<int>(word1), static_cast<int>(word2)};
   UniversalInteger record;
   record.ConvertIntsToUniversalInteger(ints);
   return record;
+}
+
+inline UniversalInteger ToRecord(const Model& model) {
+  return RawRecord(model.sign, ExactDigitCount(model.magnitude), static_cast<std::uint32_t>(model.magnitude),
+                   static_cast<std::uint32_t>(model.magnitude >> 32),
+                   static_cast<std::uint32_t>(model.magnitude >> 64));
 }
 
 struct Fields {
@@ -72,5 +75,36 @@ inline std::string ToString(const Model& model) {
 }
 
 inline Model Normalised(int sign, u128 magnitude) { return {magnitude == 0 ? 1 : sign, magnitude}; }
+
+// ---- shorthand shared by the tests
+
+inline UniversalInteger I(u128 magnitude, int sign = 1) { return ToRecord(Normalised(sign, magnitude)); }
+
+inline u128 PowerOfTen(int exponent) {
+  u128 power = 1;
+  while (exponent-- > 0) power = power * 10;
+  return power;
+}
+
+// The five fields as a host reads them, words most significant first.
+inline std::string RecordText(const UniversalInteger& record) {
+  const Fields f = FieldsOf(record);
+  char text[80];
+  std::snprintf(text, sizeof text, "{sign %d, count %d, %08x %08x %08x}", f.sign, f.count,
+                static_cast<unsigned>(f.words[2]), static_cast<unsigned>(f.words[1]),
+                static_cast<unsigned>(f.words[0]));
+  return text;
+}
+
+// The status code of the exception a call throws; UTypes_OK when it returns.
+template <typename Call>
+int StatusOf(Call call) {
+  try {
+    call();
+    return UTypes_OK;
+  } catch (const UTypes_StatusCodeException& exception) {
+    return exception.Get_StatusCode();
+  }
+}
 
 #endif

@@ -1,11 +1,14 @@
 // Differential test of every integer operation against the unsigned __int128
 // model, over random operands of every digit count, both signs, digits drawn
 // towards the division's hard cases (0, 1, 32768, 65535), and the boundary
-// magnitudes 2^(16k) - 1, 2^(16k), 2^(16k) + 1 and 2^96 - 1.
+// magnitudes 2^(16k) - 1, 2^(16k), 2^(16k) + 1 and 2^96 - 1. Each operation
+// is checked as a member, as a flat function (writing a fresh record, then
+// through either operand, as hosts do), with an int right operand where the
+// flat interface has one and the value fits, and in the status word.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
-#include <optional>
 #include <random>
 
 #include "integer/int128_model.h"
@@ -21,15 +24,14 @@ struct Outcome {
   bool operator==(const Outcome&) const = default;
 };
 
-Outcome Overflowed() { return {UTypes_Overflow, {}}; }
+Outcome Ok(int sign, u128 magnitude) { return {UTypes_OK, Normalised(sign, magnitude)}; }
 
 Outcome ModelAdd(const Model& a, const Model& b) {
   if (a.sign == b.sign) {
     const u128 sum = a.magnitude + b.magnitude;
-    return sum > kMax96 ? Overflowed() : Outcome{UTypes_OK, Normalised(a.sign, sum)};
+    return sum > kMax96 ? Outcome{UTypes_Overflow, {}} : Ok(a.sign, sum);
   }
-  if (a.magnitude >= b.magnitude) return {UTypes_OK, Normalised(a.sign, a.magnitude - b.magnitude)};
-  return {UTypes_OK, Normalised(b.sign, b.magnitude - a.magnitude)};
+  return a.magnitude >= b.magnitude ? Ok(a.sign, a.magnitude - b.magnitude) : Ok(b.sign, b.magnitude - a.magnitude);
 }
 
 Outcome ModelSubtract(const Model& a, const Model& b) { return ModelAdd(a, {-b.sign, b.magnitude}); }
@@ -43,12 +45,11 @@ Outcome ModelMultiply(const Model& a, const Model& b) {
 Outcome ModelDivide(const Model& a, const Model& b) {
   if (a.magnitude == 0) return {};
   if (b.magnitude == 0) return {UTypes_Error, {}};
-  return {UTypes_OK, Normalised(a.sign * b.sign, a.magnitude / b.magnitude)};
+  return Ok(a.sign * b.sign, a.magnitude / b.magnitude);
 }
 
 Outcome ModelRem(const Model& a, const Model& b) {
-  if (b.magnitude == 0) return {};
-  return {UTypes_OK, Normalised(a.sign, a.magnitude % b.magnitude)};
+  return b.magnitude == 0 ? Outcome{} : Ok(a.sign, a.magnitude % b.magnitude);
 }
 
 Outcome ModelMod(const Model& a, const Model& b) {
@@ -58,28 +59,29 @@ Outcome ModelMod(const Model& a, const Model& b) {
   return {UTypes_OK, {b.sign, b.magnitude - r.magnitude}};
 }
 
-using FlatArithmetic = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
+using Flat = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
+using FlatByInt = int (*)(const UniversalInteger*, int, UniversalInteger*);
 
 struct Operation {
   const char* name;
   UniversalInteger (*member)(const UniversalInteger&, const UniversalInteger&);
-  FlatArithmetic flat;
+  Flat flat;
   Outcome (*model)(const Model&, const Model&);
+  FlatByInt byInt = nullptr;
 };
 
 const Operation kOperations[] = {
-    {"+", [](const auto& a, const auto& b) { return a + b; }, UniversalIntegerPlusUniversalInteger,
-     ModelAdd},
+    {"+", [](const auto& a, const auto& b) { return a + b; }, UniversalIntegerPlusUniversalInteger, ModelAdd},
     {"-", [](const auto& a, const auto& b) { return a - b; }, UniversalIntegerMinusUniversalInteger,
      ModelSubtract},
     {"*", [](const auto& a, const auto& b) { return a * b; }, UniversalIntegerTimesUniversalInteger,
-     ModelMultiply},
-    {"/", [](const auto& a, const auto& b) { return a / b; },
-     UniversalIntegerDividedByUniversalInteger, ModelDivide},
-    {"rem", [](const auto& a, const auto& b) { return a.rem(b); },
-     UniversalIntegerRemUniversalInteger, ModelRem},
-    {"mod", [](const auto& a, const auto& b) { return a.mod(b); },
-     UniversalIntegerModUniversalInteger, ModelMod},
+     ModelMultiply, UniversalIntegerTimesInt},
+    {"/", [](const auto& a, const auto& b) { return a / b; }, UniversalIntegerDividedByUniversalInteger,
+     ModelDivide, UniversalIntegerDividedByInt},
+    {"rem", [](const auto& a, const auto& b) { return a.rem(b); }, UniversalIntegerRemUniversalInteger,
+     ModelRem},
+    {"mod", [](const auto& a, const auto& b) { return a.mod(b); }, UniversalIntegerModUniversalInteger,
+     ModelMod},
 };
 
 class OperandSource {
@@ -123,76 +125,78 @@ class OperandSource {
 Outcome ViaMember(const Operation& operation, const UniversalInteger& a, const UniversalInteger& b,
                   const Model& expected) {
   try {
-    const UniversalInteger result = operation.member(a, b);
-    return {UTypes_OK, Matches(result, expected) ? expected : Model{0, 0}};
+    return {UTypes_OK, Matches(operation.member(a, b), expected) ? expected : Model{0, 0}};
   } catch (const UTypes_StatusCodeException& exception) {
     return {exception.Get_StatusCode(), {}};
   }
 }
 
-// The flat call must leave its result record byte-identical on failure.
-Outcome ViaFlat(const Operation& operation, const UniversalInteger& a, const UniversalInteger& b,
-                const Model& expected) {
-  const UniversalInteger sentinel = ToRecord({-1, 0xABCDEF});
-  UniversalInteger result = sentinel;
-  const int status = operation.flat(&a, &b, &result);
-  if (status != UTypes_OK) {
-    const bool untouched = std::memcmp(&result, &sentinel, sizeof result) == 0;
-    return {untouched ? status : -1, {}};
-  }
+// A flat call's outcome; on failure the result record must be byte for byte
+// what it held before (status -1 otherwise).
+Outcome Flattened(int status, const UniversalInteger& result, const UniversalInteger& before,
+                  const Model& expected) {
+  if (status != UTypes_OK) return {std::memcmp(&result, &before, sizeof result) == 0 ? status : -1, {}};
   return {status, Matches(result, expected) ? expected : Model{0, 0}};
 }
 
-int ModelOrder(const Model& a, const Model& b) {
-  if (a.sign != b.sign) return a.sign < b.sign ? -1 : 1;
-  const int order = a.magnitude < b.magnitude ? -1 : (a.magnitude > b.magnitude ? 1 : 0);
-  return a.sign * order;
-}
+int Order(const u128& a, const u128& b) { return a < b ? -1 : (a > b ? 1 : 0); }
 
+// Every relation, as a member and as a flat function, and the magnitude order.
 bool ComparisonsAgree(const Model& ma, const Model& mb) {
   const UniversalInteger a = ToRecord(ma), b = ToRecord(mb);
-  const int order = ModelOrder(ma, mb);
-  const int magnitude = ma.magnitude < mb.magnitude ? -1 : (ma.magnitude > mb.magnitude ? 1 : 0);
-  const int expected[] = {order == 0, order != 0, order < 0, order <= 0, order > 0, order >= 0};
-  const int members[] = {a == b, a != b, a < b, a <= b, a > b, a >= b};
-  const int flats[] = {UniversalIntegerEqualsUniversalInteger(&a, &b),
-                       UniversalIntegerNotEqualUniversalInteger(&a, &b),
-                       UniversalIntegerLessThanUniversalInteger(&a, &b),
-                       UniversalIntegerLessEqualUniversalInteger(&a, &b),
-                       UniversalIntegerGreaterThanUniversalInteger(&a, &b),
-                       UniversalIntegerGreaterEqualUniversalInteger(&a, &b)};
-  bool agree = UniversalIntegerMagnitudeLessThanUniversalInteger(&a, &b) == (magnitude < 0) &&
-               UniversalIntegerMagnitudeGreaterThanUniversalInteger(&a, &b) == (magnitude > 0);
-  for (int relation = 0; relation < 6; ++relation) {
-    agree = agree && members[relation] == expected[relation] && flats[relation] == expected[relation];
-  }
-  return agree;
+  const int order = ma.sign != mb.sign ? (ma.sign < mb.sign ? -1 : 1) : ma.sign * Order(ma.magnitude, mb.magnitude);
+  const int magnitude = Order(ma.magnitude, mb.magnitude);
+  const std::array<int, 8> expected = {order == 0, order != 0, order < 0,     order <= 0,
+                                       order > 0,  order >= 0, magnitude < 0, magnitude > 0};
+  const std::array<int, 6> members = {a == b, a != b, a < b, a <= b, a > b, a >= b};
+  const std::array<int, 8> flats = {UniversalIntegerEqualsUniversalInteger(&a, &b),
+                                    UniversalIntegerNotEqualUniversalInteger(&a, &b),
+                                    UniversalIntegerLessThanUniversalInteger(&a, &b),
+                                    UniversalIntegerLessEqualUniversalInteger(&a, &b),
+                                    UniversalIntegerGreaterThanUniversalInteger(&a, &b),
+                                    UniversalIntegerGreaterEqualUniversalInteger(&a, &b),
+                                    UniversalIntegerMagnitudeLessThanUniversalInteger(&a, &b),
+                                    UniversalIntegerMagnitudeGreaterThanUniversalInteger(&a, &b)};
+  return flats == expected && std::equal(members.begin(), members.end(), expected.begin());
 }
 
 TEST(IntegerDifferential, AgreesWithInt128ModelOnRandomAndBoundaryOperands) {
   const long pairs = ScaledCount(1'000'000);
   OperandSource source(kSeed);
+  const UniversalInteger sentinel = ToRecord({-1, 0xABCDEF});
   int failures = 0;
   for (long pair = 0; pair < pairs && failures < 10; ++pair) {
     const Model ma = source.Next(), mb = source.Next();
     const UniversalInteger a = ToRecord(ma), b = ToRecord(mb);
     const auto describe = [&] {
-      return "seed " + std::to_string(kSeed) + ", pair " + std::to_string(pair) + ": a = " +
-             ToString(ma) + ", b = " + ToString(mb);
+      return "seed " + std::to_string(kSeed) + ", pair " + std::to_string(pair) + ": a = " + ToString(ma) +
+             ", b = " + ToString(mb);
     };
     if (!ComparisonsAgree(ma, mb)) {
       ++failures;
       ADD_FAILURE() << "comparisons, " << describe();
     }
+    // b as an int: INT_MIN included.
+    const bool bFitsAnInt = mb.magnitude < (u128{1} << 31) + (mb.sign < 0 ? 1 : 0);
+    const int bAsInt = bFitsAnInt ? static_cast<int>(static_cast<std::int64_t>(mb.magnitude) * mb.sign) : 0;
     for (const Operation& operation : kOperations) {
       const Outcome expected = operation.model(ma, mb);
-      const Outcome member = ViaMember(operation, a, b, expected.value);
-      const Outcome flat = ViaFlat(operation, a, b, expected.value);
-      if (member == expected && flat == expected) continue;
-      ++failures;
-      ADD_FAILURE() << operation.name << ", " << describe() << "; expected status "
-                    << expected.status << " value " << ToString(expected.value)
-                    << "; member status " << member.status << ", flat status " << flat.status;
+      UniversalInteger result = sentinel, left = a, right = b, byInt = sentinel;
+      const Outcome outcomes[] = {
+          ViaMember(operation, a, b, expected.value),
+          Flattened(operation.flat(&a, &b, &result), result, sentinel, expected.value),
+          Flattened(operation.flat(&left, &b, &left), left, a, expected.value),
+          Flattened(operation.flat(&a, &right, &right), right, b, expected.value),
+          operation.byInt == nullptr || !bFitsAnInt
+              ? expected
+              : Flattened(operation.byInt(&a, bAsInt, &byInt), byInt, sentinel, expected.value)};
+      for (int form = 0; form < 5; ++form) {
+        if (outcomes[form] == expected) continue;
+        ++failures;
+        ADD_FAILURE() << operation.name << " (form " << form << ": member, flat, into a, into b, by int), "
+                      << describe() << "; expected status " << expected.status << " value "
+                      << ToString(expected.value) << ", got status " << outcomes[form].status;
+      }
     }
     if (ModelAdd(ma, mb).status == UTypes_Overflow) {
       ASSERT_EQ(UniversalInteger::Status(), UniversalInteger::Status_Error) << describe();

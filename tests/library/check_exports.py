@@ -1,12 +1,8 @@
-"""Holds a built library to the export list, in both directions.
-
-Reads the names the library really exports (an ELF shared object through
-`nm -D --defined-only`, a DLL through the export table `objdump -p` prints),
-demangles them, and compares them with src/library/exported_names.txt: every
-listed name must be exported, and nothing else (no internal helper, no
-standard-library symbol) may leak. The Windows .def file is checked against
-the same list. Usage:
-  check_exports.py LIST DEF LIBRARY [NM-OR-OBJDUMP]
+"""Holds a built library to the export list (src/library/exported_names.txt),
+in both directions: every listed name exported, and nothing else (no
+internal helper, no standard-library symbol); the Windows .def file too.
+Names come demangled from `nm -D --defined-only` (ELF) or the export table
+`objdump -p` prints (DLL). Usage: check_exports.py LIST DEF LIBRARY [NM-OR-OBJDUMP]
 """
 import re
 import subprocess

@@ -1,14 +1,7 @@
-"""The binding's Integer operators against Python's exact ints.
-
-The model of the library's rules: + and - raise OverflowError beyond
-2^96 - 1; * keeps the magnitude modulo 2^96 with the product of the signs
-(a wrapped zero keeps a negative sign); / truncates toward zero, a nonzero
-value over zero raises ZeroDivisionError; rem has the dividend's sign and
-mod the divisor's; rem by zero is 0, mod by zero the dividend; a zero
-dividend gives +0. Operands are random magnitudes of every 16-bit digit
-count, digits drawn towards the hard cases of long division, and the
-boundaries 2^(16k) - 1, 2^(16k), 2^(16k) + 1 and 2^96 - 1, of both signs,
-met as Integer with Integer, with int and from int.
+"""The binding's Integer operators against Python's exact ints, as Integer
+with Integer, with int and from int, on random magnitudes of every 16-bit
+digit count (digits drawn towards long division's hard cases) and the
+boundaries 2^(16k) - 1, 2^(16k), 2^(16k) + 1 and 2^96 - 1, of both signs.
 """
 import operator
 import random
@@ -42,17 +35,17 @@ def random_operand(rng):
     return -magnitude if rng.random() < 0.5 else magnitude
 
 
-def signed(value):
-    """(sign, magnitude) of a value the library holds with sign +1 at zero."""
-    return (-1 if value < 0 else 1, abs(value))
-
-
 def sign_of(value):
     return -1 if value < 0 else 1
 
 
+def signed(value):  # the library holds zero with sign +1
+    return (sign_of(value), abs(value))
+
+
 def model(name, a, b):
-    """The library's (sign, magnitude), or the exception it must raise."""
+    """The library's (sign, magnitude), or the exception it must raise. A
+    product keeps the signs' product even when it wraps to zero."""
     if name in ("+", "-"):
         result = a + b if name == "+" else a - b
         return OverflowError if abs(result) > MAX else signed(result)

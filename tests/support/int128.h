@@ -69,11 +69,9 @@ class u128 {
   friend constexpr u128 operator%(u128 a, u128 b);
 
   template <typename T> u128& operator+=(T b) { return *this = *this + u128(b); }
-  template <typename T> u128& operator-=(T b) { return *this = *this - u128(b); }
   template <typename T> u128& operator*=(T b) { return *this = *this * u128(b); }
   template <typename T> u128& operator/=(T b) { return *this = *this / u128(b); }
   template <typename T> u128& operator|=(T b) { return *this = *this | u128(b); }
-  u128& operator<<=(int n) { return *this = *this << n; }
   u128& operator>>=(int n) { return *this = *this >> n; }
 
   constexpr std::uint64_t high() const { return high_; }
@@ -83,24 +81,20 @@ class u128 {
   std::uint64_t low_ = 0;
 };
 
-struct U128Division {
-  u128 quotient, remainder;
-};
-
 // Shift-and-subtract long division: slow, simple, and plainly right.
-constexpr U128Division DivMod(u128 a, u128 b) {
-  U128Division result;
+constexpr u128 DivMod(u128 a, u128 b, bool wantRemainder) {
+  u128 quotient, remainder;
   for (int bit = 127; bit >= 0; --bit) {
-    result.remainder = (result.remainder << 1) | ((a >> bit) & u128{1});
-    if (result.remainder >= b) {
-      result.remainder = result.remainder - b;
-      result.quotient = result.quotient | (u128{1} << bit);
+    remainder = (remainder << 1) | ((a >> bit) & u128{1});
+    if (remainder >= b) {
+      remainder = remainder - b;
+      quotient = quotient | (u128{1} << bit);
     }
   }
-  return result;
+  return wantRemainder ? remainder : quotient;
 }
-constexpr u128 operator/(u128 a, u128 b) { return DivMod(a, b).quotient; }
-constexpr u128 operator%(u128 a, u128 b) { return DivMod(a, b).remainder; }
+constexpr u128 operator/(u128 a, u128 b) { return DivMod(a, b, false); }
+constexpr u128 operator%(u128 a, u128 b) { return DivMod(a, b, true); }
 
 // Two's complement over u128: division truncates toward zero, the remainder
 // takes the dividend's sign, and >> is arithmetic, as the built-in type does.

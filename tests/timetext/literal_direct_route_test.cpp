@@ -13,15 +13,14 @@
 // the generators reach it often.
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <array>
 #include <cstring>
 #include <initializer_list>
 #include <random>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "support/int128.h"
+#include "integer/int128_model.h"
 #include "support/test_scale.h"
 #include "timetext/direct_literal.h"
 #include "universaltypes/time_text.h"
@@ -42,15 +41,10 @@ const struct {
 
 struct Outcome {
   std::string thrown;  // the exception's status code, empty when none passed out
-  int status = -7;
-  int statusWord = -7;
-  int record[5] = {};
+  int status = -7, statusWord = -7;
+  std::array<int, 5> record{};
   std::uint64_t offsetBits = 0;
-
-  bool operator==(const Outcome& other) const {
-    return thrown == other.thrown && status == other.status && statusWord == other.statusWord &&
-           std::memcmp(record, other.record, sizeof record) == 0 && offsetBits == other.offsetBits;
-  }
+  bool operator==(const Outcome&) const = default;
   std::string Describe() const {
     std::string text = thrown.empty() ? "" : "threw " + thrown + ", ";
     text += "status " + std::to_string(status) + ", status word " + std::to_string(statusWord) + ", record";
@@ -71,7 +65,7 @@ Outcome ParseThroughLibrary(const std::string& text) {
   UTypes_StatusCode status = static_cast<UTypes_StatusCode>(-7);
   try {
     const UniversalTime time = TimeValueFromTimeString(text.c_str(), status);
-    time.ConvertUniversalTimeToInts(outcome.record);
+    time.ConvertUniversalTimeToInts(outcome.record.data());
     outcome.offsetBits = BitsOf(time.Get_OffsetTime().UniversalRealToDouble());
   } catch (const UTypes_StatusCodeException& exception) {
     outcome.thrown = std::to_string(exception.Get_StatusCode());
@@ -96,16 +90,15 @@ bool CheckLiteral(const std::string& text, const std::string& label) {
   const Outcome library = ParseThroughLibrary(text);
   EXPECT_TRUE(library == general) << label << " '" << text << "' (analog " << analog << "):\n  library "
                                   << library.Describe() << "\n  general " << general.Describe();
-  const int directRecord[3] = {static_cast<int>(static_cast<std::uint32_t>(direct.low)),
-                               static_cast<int>(static_cast<std::uint32_t>(direct.low >> 32)),
-                               static_cast<int>(direct.high)};
-  const bool sameValue = general.thrown.empty() && general.record[0] == (direct.negative ? -1 : 1) &&
-                         std::memcmp(general.record + 2, directRecord, sizeof directRecord) == 0 &&
-                         general.offsetBits == BitsOf(direct.offset);
-  EXPECT_TRUE(sameValue) << label << " '" << text << "' (analog " << analog << "): direct route gives sign "
-                         << (direct.negative ? -1 : 1) << ", words " << directRecord[0] << " "
-                         << directRecord[1] << " " << directRecord[2] << ", offset bits "
-                         << BitsOf(direct.offset) << "; general " << general.Describe();
+  const std::array<int, 3> words = {static_cast<int>(static_cast<std::uint32_t>(direct.low)),
+                                    static_cast<int>(static_cast<std::uint32_t>(direct.low >> 32)),
+                                    static_cast<int>(direct.high)};
+  EXPECT_TRUE(general.thrown.empty() && general.record[0] == (direct.negative ? -1 : 1) &&
+              std::equal(words.begin(), words.end(), general.record.begin() + 2) &&
+              general.offsetBits == BitsOf(direct.offset))
+      << label << " '" << text << "' (analog " << analog << "): direct route gives " << (direct.negative ? "-" : "+")
+      << direct.high << ":" << direct.low << ", offset bits " << BitsOf(direct.offset) << "; general "
+      << general.Describe();
   return true;
 }
 
@@ -128,12 +121,6 @@ std::string InBase(u128 value, int base) {
     value = value / static_cast<unsigned>(base);
   } while (value != 0);
   return digits;
-}
-
-u128 PowerOfTen(int count) {
-  u128 power = 1;
-  for (int step = 0; step < count; ++step) power = power * 10;
-  return power;
 }
 
 class LiteralMaker {
@@ -163,18 +150,10 @@ class LiteralMaker {
     const auto at = static_cast<std::size_t>(Uniform(0, static_cast<int>(text.size()) - 1));
     static const char kInserts[] = "_.#eE+-09aFfs \txm";
     switch (Uniform(0, 3)) {
-      case 0:
-        text.insert(at, 1, kInserts[Uniform(0, static_cast<int>(sizeof kInserts) - 2)]);
-        break;
-      case 1:
-        text.erase(at, 1);
-        break;
-      case 2:
-        text.insert(at, 1, text[at]);
-        break;
-      default:
-        if (at + 1 < text.size()) std::swap(text[at], text[at + 1]);
-        break;
+      case 0: text.insert(at, 1, kInserts[Uniform(0, static_cast<int>(sizeof kInserts) - 2)]); break;
+      case 1: text.erase(at, 1); break;
+      case 2: text.insert(at, 1, text[at]); break;
+      default: if (at + 1 < text.size()) std::swap(text[at], text[at + 1]);
     }
     return text;
   }
@@ -183,9 +162,7 @@ class LiteralMaker {
   bool Chance(double probability) { return std::bernoulli_distribution(probability)(random_); }
   std::string Unit(int unit) {
     std::string name = kUnits[unit];
-    for (char& c : name) {
-      if (Chance(0.2)) c = static_cast<char>(c - 'a' + 'A');
-    }
+    for (char& c : name) c = Chance(0.2) ? static_cast<char>(c - 'a' + 'A') : c;
     return name;
   }
 
@@ -213,11 +190,7 @@ class LiteralMaker {
   std::string Exponent(int base) {
     int amount = Pick({0, 1, 2, 3, 5, 9, 12, 15, 18, 19, 20, 25});
     if (Chance(0.03)) amount = Pick({40, 64, 300, 4095, 4096, 4097, 100000});
-    std::string digits;
-    do {
-      digits.insert(digits.begin(), "0123456789abcdef"[amount % base]);
-      amount /= base;
-    } while (amount != 0);
+    std::string digits = InBase(static_cast<unsigned>(amount), base);
     if (Chance(0.1)) digits.insert(0, "00");
     return std::string(Chance(0.5) ? "e" : "E") + (Chance(0.5) ? "-" : (Chance(0.5) ? "+" : "")) + digits;
   }

@@ -1,12 +1,11 @@
 """Differential test of the time literal parser against exact fractions.
 
-Generates literals of every unit, decimal and based (bases 2 to 16), with
-signs, fractions, signed exponents read in the literal's base, underscores,
-leading zeros and white space, plus malformed ones of every class; computes
-each expected result with Python's exact Fraction (float() of a Fraction
-rounds correctly) and compares with what the library's parser gives through
-the literal_probe driver. Usage: literal_oracle.py PROBE-COMMAND...
-(an emulator may come first); UTYPES_TEST_SCALE divides the case count.
+Random literals of the whole grammar (decimal and based 2..16, signs,
+fractions, exponents in the literal's base, underscores, leading zeros,
+white space, either case), each with its exact value as a Fraction, against
+what the literal_probe driver prints (it may run under an emulator).
+Usage: literal_oracle.py PROBE-COMMAND...; UTYPES_TEST_SCALE divides the
+case count. The binding's test imports the generator and the model.
 """
 import os
 import math
@@ -43,10 +42,7 @@ def expected(value, analog):
 def digit_run(rng, base, count):
     digits = [rng.choice(DIGITS[:base]) for _ in range(count)]
     digits = [d.upper() if rng.random() < 0.3 else d for d in digits]
-    text = digits[0]
-    for d in digits[1:]:
-        text += ("_" if rng.random() < 0.1 else "") + d
-    return text
+    return digits[0] + "".join(("_" if rng.random() < 0.1 else "") + d for d in digits[1:])
 
 
 def run_value(text, base):
@@ -84,7 +80,7 @@ def well_formed(rng):
     if exponent is not None:
         sign, amount = exponent
         value *= Fraction(base) ** (-amount if sign == "-" else amount)
-        digits = "".join(DIGITS[d] for d in to_base(amount, base))
+        digits = to_base(amount, base)
         exponent_text = rng.choice("eE") + sign + "0" * rng.choice([0, 0, 0, 3]) + digits
     if based:
         prefix = "0" * rng.choice([0, 0, 1, 2]) + (str(base) if base != 10 or rng.random() < 0.5 else "")
@@ -101,20 +97,7 @@ def well_formed(rng):
 
 
 def to_base(value, base):
-    digits = []
-    while True:
-        digits.append(value % base)
-        value //= base
-        if value == 0:
-            return digits[::-1]
-
-
-MALFORMED = [  # (text, unit index or None for the zero time)
-    ("1__0 ps", 1), ("_1 ps", 1), ("1_ ps", 1), ("1. ns", 2), (".5 ns", 2),
-    ("17#1# ns", 2), ("1#1# ns", 2), ("-16#FF# ns", 2), ("1A ns", 2), ("2#102# us", 3),
-    ("1e ns", 2), ("1e+ ns", 2), ("1.5.5 ns", 2), ("16#FF ns", 2), ("1ns", None),
-    ("1 xs", None), ("", None), ("5", None), ("1 nsx", None), ("--1 ns", 2),
-]
+    return (to_base(value // base, base) if value >= base else "") + DIGITS[value % base]
 
 
 def main():
@@ -129,9 +112,6 @@ def main():
         result = expected(value, analog)
         want = "overflow" if result is None else "0 %d %s" % (result[0], offset_bits(result[1]))
         cases.append((("A|" if analog else "D|") + text, want))
-    for text, unit in MALFORMED:
-        ticks = 0 if unit is None else UNIT_FS[unit]
-        cases.append(("A|" + text, "1 %d %s" % (ticks, offset_bits(0.0))))
     output = subprocess.run(probe, input="\n".join(c for c, _ in cases) + "\n",
                             capture_output=True, text=True, check=True).stdout.splitlines()
     failures = [(c, w, g) for (c, w), g in zip(cases, output) if w != g]

@@ -1,22 +1,15 @@
 """Runs the calculator over a transcript and compares what it writes.
 
-A transcript holds sessions, each a command line and what goes in and out:
-
-    $ utcalc --unit ns      the arguments after the program, split as a shell does
-    % terminal              standard input is a terminal (a pseudo-terminal)
-    < 1 ns + 2 ns           a line of standard input ("<" alone: an empty line)
-    > 3000000 fs            a line expected on standard output
-    ! utcalc: ...           a line expected on standard error
-    ? 1                     the expected exit status (0 when not given)
-
-Lines starting with "#" are comments. An expected line "..." matches all the
-lines left. Trailing white space is not compared (the prompt ends in one).
+A session starts with "$ utcalc ARGS" (split as a shell does); then
+"% terminal" (standard input is a pseudo-terminal), "< line" (standard
+input), "> line" (expected standard output), "! line" (expected standard
+error), "? N" (expected exit status, 0 when not given); "#" starts a
+comment. An expected line "..." matches all the lines left; trailing white
+space is not compared (the prompt ends in one).
 
 Usage: run_transcript.py [--emulated] TRANSCRIPT COMMAND [ARGUMENT...]
-where COMMAND runs the calculator (an emulator and the program, for a cross
-build). --emulated skips the terminal sessions, which an emulator need not
-pass through, and drops the notices Wine writes on standard error ("wine:
-..."), which are not the calculator's.
+--emulated (a cross build) skips the terminal sessions, which an emulator
+need not pass through, and drops Wine's own notices ("wine: ...").
 """
 import difflib
 import os
@@ -29,12 +22,8 @@ import termios
 
 class Session:
     def __init__(self, line_number, arguments):
-        self.line_number = line_number
-        self.arguments = arguments
-        self.terminal = False
-        self.input = []
-        self.stdout = []
-        self.stderr = []
+        self.line_number, self.arguments, self.terminal = line_number, arguments, False
+        self.lines = {"<": [], ">": [], "!": []}
         self.status = 0
 
 
@@ -46,8 +35,10 @@ def read_sessions(path):
             mark, text = line[:1], line[2:]
             if mark == "$":
                 sessions.append(Session(number, shlex.split(text)[1:]))
-            elif mark and mark in "<>!?" and sessions:
-                add_line(sessions[-1], mark, text)
+            elif mark and mark in "<>!" and sessions:
+                sessions[-1].lines[mark].append(text)
+            elif mark == "?" and sessions:
+                sessions[-1].status = int(text)
             elif line == "% terminal" and sessions:
                 sessions[-1].terminal = True
             elif line and mark != "#":
@@ -55,36 +46,22 @@ def read_sessions(path):
     return sessions
 
 
-def add_line(session, mark, text):
-    if mark == "<":
-        session.input.append(text)
-    elif mark == ">":
-        session.stdout.append(text)
-    elif mark == "!":
-        session.stderr.append(text)
-    else:
-        session.status = int(text)
-
-
-def run_on_pipe(command, text):
-    result = subprocess.run(command, input=text.encode(), capture_output=True, timeout=300)
-    return result.returncode, result.stdout, result.stderr
-
-
-def run_on_terminal(command, text):
-    """Standard input is the pseudo-terminal's far side, echo off; the input
-    and an end-of-file character are typed in before the calculator reads."""
-    controller, terminal = pty.openpty()
-    attributes = termios.tcgetattr(terminal)
+def run(command, text, terminal):
+    """Standard input a pipe, or a pseudo-terminal's far side with echo off,
+    the input and an end-of-file character typed in before the calculator
+    reads."""
+    if not terminal:
+        return subprocess.run(command, input=text.encode(), capture_output=True, timeout=300)
+    controller, far_side = pty.openpty()
+    attributes = termios.tcgetattr(far_side)
     attributes[3] &= ~termios.ECHO
-    termios.tcsetattr(terminal, termios.TCSANOW, attributes)
+    termios.tcsetattr(far_side, termios.TCSANOW, attributes)
     os.write(controller, text.encode() + b"\x04")
     try:
-        result = subprocess.run(command, stdin=terminal, capture_output=True, timeout=300)
+        return subprocess.run(command, stdin=far_side, capture_output=True, timeout=300)
     finally:
-        os.close(terminal)
+        os.close(far_side)
         os.close(controller)
-    return result.returncode, result.stdout, result.stderr
 
 
 def matches(expected, actual):
@@ -96,20 +73,19 @@ def matches(expected, actual):
 
 
 def check(command, session, emulated):
-    text = "".join(line + "\n" for line in session.input)
-    run = run_on_terminal if session.terminal else run_on_pipe
-    status, stdout, stderr = run(command + session.arguments, text)
-    errors = stderr.decode(errors="replace").splitlines()
+    result = run(command + session.arguments, "".join(line + "\n" for line in session.lines["<"]),
+                 session.terminal)
+    errors = result.stderr.decode(errors="replace").splitlines()
     if emulated:
         errors = [line for line in errors if not line.startswith("wine: ")]
-    actual = (stdout.decode(errors="replace").splitlines(), errors, status)
     problems = []
-    for name, expected, got in zip(("stdout", "stderr"), (session.stdout, session.stderr), actual):
-        if not matches(expected, got):
-            difference = difflib.unified_diff(expected, got, "expected " + name, name, lineterm="")
+    for name, mark, got in (("stdout", ">", result.stdout.decode(errors="replace").splitlines()),
+                            ("stderr", "!", errors)):
+        if not matches(session.lines[mark], got):
+            difference = difflib.unified_diff(session.lines[mark], got, "expected " + name, name, lineterm="")
             problems.append("\n    ".join(difference))
-    if status != session.status:
-        problems.append("exit status expected %d, got %d" % (session.status, status))
+    if result.returncode != session.status:
+        problems.append("exit status expected %d, got %d" % (session.status, result.returncode))
     return problems
 
 
@@ -126,8 +102,7 @@ def main():
         problems = check(command, session, emulated)
         if problems:
             failed += 1
-            print("FAIL %s:%d: utcalc %s"
-                  % (path, session.line_number, shlex.join(session.arguments)))
+            print("FAIL %s:%d: utcalc %s" % (path, session.line_number, shlex.join(session.arguments)))
             for problem in problems:
                 print("    " + problem)
     print("%d passed, %d failed, %d skipped" % (len(sessions) - failed - skipped, failed, skipped))
