@@ -35,9 +35,9 @@ struct Magnitude96 {
 
   // The words a digit count covers as a mask: word 0 from count 1, word 1
   // from 3, word 2 from 5 (counts below 1 cover none). Comparisons of the
-  // raw count, not a clamp and a table: g++ makes them branches, which the
-  // predictor settles before the count is even loaded, where a table
-  // lookup puts two dependent loads in front of the arithmetic.
+  // raw count, not a clamp and a table: g++ makes them branches, and once
+  // predicted the arithmetic goes ahead without waiting for the count,
+  // where a clamp and a table lookup put a chain of dependent steps first.
   static Magnitude96 CoverageMask(std::int16_t count) {
     const std::uint64_t low = (count >= 1 ? 0xFFFFFFFFu : 0u) | (count >= 3 ? 0xFFFFFFFF00000000u : 0u);
     const std::uint32_t high = count >= 5 ? 0xFFFFFFFFu : 0u;
@@ -52,8 +52,8 @@ struct Magnitude96 {
 
   // One more than the index of the highest nonzero 16-bit digit; 0 for zero.
   // Found by comparisons in the 32-bit word that holds the top digit: the
-  // branches they become are predicted, so the count does not wait for the
-  // value, as a bit scan's result would.
+  // branches they become are predicted, so what follows does not wait for
+  // the count as it would for a bit scan's result.
   std::int16_t DigitCount() const {
     if (high != 0) return static_cast<std::int16_t>(high > 0xFFFFu ? 6 : 5);
     const auto middle = static_cast<std::uint32_t>(low >> 32);
