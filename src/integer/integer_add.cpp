@@ -142,9 +142,9 @@ RecordBits ExactCountSumBits(const UniversalInteger& left, const UniversalIntege
 UniversalInteger IntegerInternals::AddWithSign(const UniversalInteger& left,
                                                const UniversalInteger& right,
                                                std::int16_t rightSign) {
-  if (Magnitude96::HasExactCount(left) & Magnitude96::HasExactCount(right)) {
-    return ExactCountSumBits(left, right, rightSign).Record();
-  }
+  const bool leftExact = Magnitude96::HasExactCount(left);
+  const bool rightExact = Magnitude96::HasExactCount(right);
+  if (leftExact && rightExact) return ExactCountSumBits(left, right, rightSign).Record();
   return SumOfAnyRecords(left, right, rightSign);
 }
 
