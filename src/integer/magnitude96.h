@@ -50,8 +50,9 @@ struct Magnitude96 {
     return Whole(value).MaskedBy(CoverageMask(IntegerInternals::Count(value)));
   }
 
-  // One more than the index of the highest nonzero 16-bit digit; 0 for zero.
-  // Found by comparisons in the 32-bit word that holds the top digit: the
+  // One more than the index of the highest nonzero 16-bit digit; 0 for zero:
+  // CountFromWords' rule on the two-word form, whose words need not go
+  // through memory. Comparisons in the word that holds the top digit: the
   // branches they become are predicted, so what follows does not wait for
   // the count as it would for a bit scan's result.
   std::int16_t DigitCount() const {
