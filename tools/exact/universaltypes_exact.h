@@ -1,0 +1,106 @@
+/* Exact answers over the library's records, for the faces a person reads:
+ * the calculator and the Python package.
+ *
+ * The library keeps its specified lossy operations (a product of integers
+ * keeps its low 96 bits, a time divided by an integer goes through a double
+ * reciprocal); hosts rely on them. This layer computes the same operations
+ * exactly, on rational numbers, and returns a record only where the exact
+ * result fits it:
+ *
+ *   - A result beyond +-(2^96 - 1) (integers) or +-(2^96 - 1) fs (times) is
+ *     an overflow (status 2), for every operation.
+ *   - A time's value is ticks + offset (the offset taken as the exact double
+ *     it holds) when analog is nonzero, the ticks alone when it is zero.
+ *   - A time result is rounded to a record by one rule: with analog nonzero,
+ *     ticks = floor(value) and offset = the rest in [0, 1) correctly rounded
+ *     to a double (a rest that rounds to 1.0 carries into the ticks); with
+ *     analog zero, ticks = value truncated toward zero and offset 0.0.
+ *   - Records are canonical: zero has sign +1, an offset of zero is +0.0.
+ *   - rem takes the sign of the dividend, mod the sign of the divisor, for
+ *     integers and times alike.
+ *
+ * Rational text, as taken and written here: an optional '-', then decimal
+ * digits, optionally '/' and a positive denominator ("-3/4", "12"); or a
+ * decimal real literal ("156.25e6", "1e-17", "0.1", "-2.5E+3"), taken as the
+ * exact decimal it spells. Written text is always "p" or "p/q" in lowest
+ * terms.
+ *
+ * Status codes, as the library's flat calls: 0 success, 1 error (a null
+ * pointer, text that is no rational or no literal, division by zero, an
+ * unknown operation, a buffer too small), 2 overflow. A result record is
+ * written only on success.
+ */
+#ifndef UNIVERSALTYPES_EXACT_H
+#define UNIVERSALTYPES_EXACT_H
+
+#include <stddef.h>
+
+#include "universaltypes/flat.h"
+
+#if defined(_WIN32) || defined(__CYGWIN__)
+#  define UTX_API_EXPORT __declspec(dllexport)
+#else
+#  define UTX_API_EXPORT __attribute__((visibility("default")))
+#endif
+#ifdef __cplusplus
+#  define UTX_API extern "C" UTX_API_EXPORT
+#else
+#  define UTX_API UTX_API_EXPORT
+#endif
+
+enum UTX_Operation {
+  UTX_Add = 0,
+  UTX_Subtract = 1,
+  UTX_Multiply = 2,
+  UTX_Divide = 3, /* integers: truncated toward zero */
+  UTX_Rem = 4,
+  UTX_Mod = 5
+};
+
+/* Integers: left op right, every operation of UTX_Operation. */
+UTX_API int UTX_IntegerArithmetic(int operation, const UniversalInteger* left,
+                                  const UniversalInteger* right, UniversalInteger* result);
+/* A whole number in rational text ("-12"; "4/2" too) as a record. */
+UTX_API int UTX_IntegerFromText(const char* text, UniversalInteger* result);
+/* The decimal text of an integer record; 1 where it does not fit size. */
+UTX_API int UTX_IntegerToText(const UniversalInteger* integer, char* buffer, size_t size);
+
+/* A number of femtoseconds in rational text, rounded to a record. */
+UTX_API int UTX_TimeFromFemtoseconds(const char* rational, int analog, UniversalTime* result);
+/* The exact value of a time in femtoseconds, as rational text. */
+UTX_API int UTX_TimeToFemtoseconds(const UniversalTime* time, int analog, char* buffer,
+                                   size_t size);
+
+/* Times: UTX_Add, UTX_Subtract, UTX_Rem, UTX_Mod (a time; rem and mod are
+ * of the exact values, so "now mod period" is the phase within a clock). */
+UTX_API int UTX_TimeArithmetic(int operation, const UniversalTime* left,
+                               const UniversalTime* right, int analog, UniversalTime* result);
+/* left / right truncated toward zero, as an integer. */
+UTX_API int UTX_TimeQuotient(const UniversalTime* left, const UniversalTime* right, int analog,
+                             UniversalInteger* result);
+/* time * factor or time / factor (UTX_Multiply, UTX_Divide), factor an
+ * integer record, or rational text (a real the user typed, a Fraction, a
+ * Decimal, or a double's exact value). */
+UTX_API int UTX_TimeScaledByInteger(const UniversalTime* time, int operation,
+                                    const UniversalInteger* factor, int analog,
+                                    UniversalTime* result);
+UTX_API int UTX_TimeScaledByRational(const UniversalTime* time, int operation,
+                                     const char* factor, int analog, UniversalTime* result);
+
+/* Parses text that must be exactly one time literal ("1.5 ns", "16#FF# ns",
+ * "1_000 ps", "ns"), surrounding spaces allowed, with the library's own
+ * parser and its switches. Status 1 for anything else, with *column the
+ * 1-based column of the first character that is not part of the literal
+ * ("12 ns xyz": 7, "1 ns + 1 ps": 6). Status 2 beyond the tick range. */
+UTX_API int UTX_ParseTimeLiteral(const char* text, size_t length, UniversalTime* result,
+                                 size_t* column);
+
+/* The exact image of a time in femtoseconds: "<ticks> fs" while the offset
+ * is zero, else the ticks and the exact decimal value of the offset, e.g.
+ * "6399999 fs + 0.99999999999999997779553950749686919152736663818359375 fs".
+ * A negative time is "-" and the image of its negation. Status 1 where it
+ * does not fit size (512 bytes always suffice). */
+UTX_API int UTX_FemtosecondImage(const UniversalTime* time, int analog, char* buffer,
+                                 size_t size);
+
+#endif /* UNIVERSALTYPES_EXACT_H */
