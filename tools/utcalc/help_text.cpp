@@ -4,7 +4,7 @@ namespace utcalc {
 
 const char* UsageLine() {
   return "usage: utcalc [--unit U | --fs | --hex] [--analog | --no-analog] [--based | --no-based] "
-         "[--help] [expression]";
+         "[--help] [--version] [expression]";
 }
 
 const char* HelpText() {
@@ -14,8 +14,11 @@ with exactly the semantics of libzr_universaltypes.
 usage: utcalc [options] [--] [expression]
 
 Evaluates the expression given as arguments, or else one expression a line
-from standard input (a prompt is shown when that is a terminal). Blank lines
-and lines starting with "--" are skipped.
+from standard input. On a terminal the line can be edited (arrow keys,
+Up and Down for the history kept in $XDG_STATE_HOME/utcalc_history or
+~/.utcalc_history); Ctrl-C abandons the line, Ctrl-D or "quit" or "exit"
+ends the session, "help" shows the grammar. "--" starts a comment, which
+runs to the end of the line; blank lines are skipped.
 
 options:
   --unit U       write times in unit U: fs ps ns us ms sec min hr
@@ -26,6 +29,7 @@ options:
   --based        allow based literals such as 16#FF# (default)
   --no-based     refuse them
   --help, -h     this text
+  --version      the version of utcalc
 
 grammar, lowest precedence first:
   expression  := sum [ ( = | /= | < | <= | > | >= ) sum ]
@@ -54,8 +58,19 @@ examples:
   utcalc --unit ns '1 us - 250 ps'   999.75 ns
   echo '3 * 1.5 ns' | utcalc      4.5 ns
 
-exit status: 0 when every line was evaluated, 1 when a line failed,
-2 for a bad option.
+exit status: 0 when every line was evaluated, 1 when a line failed (in a
+session on a terminal: when the last line failed), 2 for a bad option.
+)";
+}
+
+const char* SessionHelpText() {
+  return R"(expression  := sum [ ( = | /= | < | <= | > | >= ) sum ]
+sum         := term { ( + | - ) term }
+term        := factor { ( * | / | rem | mod ) factor }
+factor      := ( + | - | abs ) factor | primary
+primary     := number unit | number | unit | ( expression )
+units: fs ps ns us ms sec min hr; "--" starts a comment.
+help: this text; quit or exit (or Ctrl-D): end the session.
 )";
 }
 

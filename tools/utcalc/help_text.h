@@ -7,6 +7,8 @@ namespace utcalc {
 const char* UsageLine();
 // --help: the options, the grammar, the types and examples.
 const char* HelpText();
+// "help" in a session: the grammar, short.
+const char* SessionHelpText();
 
 }  // namespace utcalc
 

@@ -25,7 +25,9 @@ class Lexer {
 
   std::vector<Token> Run() {
     std::vector<Token> tokens;
-    for (SkipSpace(); position_ < line_.size(); SkipSpace()) tokens.push_back(Next());
+    for (SkipSpace(); position_ < line_.size() && !AtComment(); SkipSpace()) {
+      tokens.push_back(Next());
+    }
     tokens.push_back({TokenKind::End, "end of line", Column(position_)});
     return tokens;
   }
@@ -33,6 +35,9 @@ class Lexer {
  private:
   char At(std::size_t index) const { return index < line_.size() ? line_[index] : '\0'; }
   int Column(std::size_t index) const { return static_cast<int>(index) + 1; }
+  // A literal never holds "--" (an exponent's sign is followed by a digit),
+  // so a comment can only start where a token would.
+  bool AtComment() const { return At(position_) == '-' && At(position_ + 1) == '-'; }
   void SkipSpace() {
     while (IsSpace(At(position_))) ++position_;
   }

@@ -33,6 +33,8 @@ class OptionReader {
   void Option(std::string_view argument) {
     if (argument == "--help" || argument == "-h") {
       options_.help = true;
+    } else if (argument == "--version") {
+      options_.version = true;
     } else if (argument == "--analog" || argument == "--no-analog") {
       options_.analog = argument == "--analog";
     } else if (argument == "--based" || argument == "--no-based") {

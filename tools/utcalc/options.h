@@ -15,6 +15,7 @@ struct Options {
   bool analog = true;  // the library's own initial state
   bool basedLiterals = true;
   bool help = false;
+  bool version = false;
   std::optional<std::string> expression;
 };
 

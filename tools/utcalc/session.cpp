@@ -1,64 +1,71 @@
 #include "session.h"
 
 #include <exception>
-#include <istream>
 #include <ostream>
 #include <string>
 
 #include "calc_error.h"
+#include "error_excerpt.h"
 #include "evaluator.h"
+#include "help_text.h"
 #include "lexer.h"
 #include "parser.h"
+#include "session_commands.h"
 #include "value_image.h"
 
 namespace utcalc {
-
-namespace {
-
-bool IsBlankOrComment(std::string_view line) {
-  const std::size_t start = line.find_first_not_of(" \t\r");
-  return start == std::string_view::npos || line.substr(start).starts_with("--");
-}
-
-}  // namespace
 
 Session::Session(const Options& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), err_(err) {}
 
 int Session::RunExpression(std::string_view expression) {
-  return Evaluated(expression, std::nullopt) ? 0 : 1;
+  return Handle(expression, std::nullopt) == Outcome::Failed ? 1 : 0;
 }
 
-int Session::RunStream(std::istream& in, bool prompt) {
-  bool allEvaluated = true;
-  std::string line;
-  for (long lineNumber = 1;; ++lineNumber) {
-    if (prompt) out_ << "utcalc> " << std::flush;
-    if (!std::getline(in, line)) break;
-    allEvaluated = (IsBlankOrComment(line) || Evaluated(line, lineNumber)) && allEvaluated;
+int Session::RunLines(LineSource& lines, bool interactive) {
+  bool anyFailed = false;
+  bool lastFailed = false;
+  long lineNumber = 0;
+  for (InputLine line = lines.Next(); line.kind != InputLine::Kind::End; line = lines.Next()) {
+    if (line.kind == InputLine::Kind::Abandoned) continue;
+    const Outcome outcome = Handle(line.text, ++lineNumber);
+    if (outcome == Outcome::Quit) break;
+    if (outcome == Outcome::Skipped) continue;
+    lastFailed = outcome == Outcome::Failed;
+    anyFailed = anyFailed || lastFailed;
   }
-  if (prompt) out_ << '\n';
-  return allEvaluated ? 0 : 1;
+  return (interactive ? lastFailed : anyFailed) ? 1 : 0;
 }
 
-bool Session::Evaluated(std::string_view line, std::optional<long> lineNumber) {
+Session::Outcome Session::Handle(std::string_view line, std::optional<long> lineNumber) {
+  switch (CommandOn(line)) {
+    case Command::Help: out_ << SessionHelpText() << std::flush; return Outcome::Evaluated;
+    case Command::Quit: return Outcome::Quit;
+    case Command::None: break;
+  }
+  return Evaluated(line, lineNumber);
+}
+
+Session::Outcome Session::Evaluated(std::string_view line, std::optional<long> lineNumber) {
   try {
-    const Value value = Evaluate(*Parse(Tokenize(line), options_.basedLiterals));
+    const std::vector<Token> tokens = Tokenize(line);
+    if (tokens.size() == 1) return Outcome::Skipped;  // blank, or only a comment
+    const Value value = Evaluate(*Parse(tokens, options_.basedLiterals));
     out_ << ImageOf(value, options_.output) << std::endl;
-    return true;
+    return Outcome::Evaluated;
   } catch (const CalcError& error) {
     ReportError(lineNumber, error.column, error.reason);
   } catch (const std::exception& exception) {
     // Nothing the library or the parser throws should land here.
     ReportError(lineNumber, 1, std::string("internal error: ") + exception.what());
   }
-  return false;
+  return Outcome::Failed;
 }
 
 void Session::ReportError(std::optional<long> lineNumber, int column, std::string_view reason) {
   err_ << "utcalc: ";
   if (lineNumber) err_ << "line " << *lineNumber << ", ";
-  err_ << "column " << column << ": " << reason << std::endl;
+  err_ << "column " << column << ": " << WithShortQuotes(reason) << std::endl;
 }
 
 }  // namespace utcalc

@@ -1,5 +1,5 @@
 // Evaluates lines and reports each result, or one error line with its
-// column (and line number, for input read from a stream).
+// column (and line number, for input read line by line).
 #ifndef UTCALC_SESSION_H
 #define UTCALC_SESSION_H
 
@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "line_source.h"
 #include "options.h"
 
 namespace utcalc {
@@ -17,12 +18,16 @@ class Session {
 
   // Exit status: 0, or 1 when the expression failed.
   int RunExpression(std::string_view expression);
-  // Exit status: 0, or 1 when any line failed; the prompt is for terminals.
-  int RunStream(std::istream& in, bool prompt);
+  // Until the lines end or "quit". Exit status: 0, or 1 when the last line
+  // failed (interactive) or when any line failed (a script).
+  int RunLines(LineSource& lines, bool interactive);
 
  private:
-  // Writes the result, or reports the error and returns false.
-  bool Evaluated(std::string_view line, std::optional<long> lineNumber);
+  enum class Outcome { Evaluated, Failed, Skipped, Quit };
+
+  Outcome Handle(std::string_view line, std::optional<long> lineNumber);
+  // Writes the result, or reports the error.
+  Outcome Evaluated(std::string_view line, std::optional<long> lineNumber);
   void ReportError(std::optional<long> lineNumber, int column, std::string_view reason);
 
   const Options& options_;

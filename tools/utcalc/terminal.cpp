@@ -9,12 +9,19 @@
 
 namespace utcalc {
 
-bool InputIsTerminal() {
+namespace {
+
+bool IsTerminal([[maybe_unused]] int descriptor) {
 #if defined(_WIN32)
-  return _isatty(_fileno(stdin)) != 0;
+  return _isatty(descriptor) != 0;
 #else
-  return isatty(STDIN_FILENO) != 0;
+  return isatty(descriptor) != 0;
 #endif
 }
+
+}  // namespace
+
+bool InputIsTerminal() { return IsTerminal(0); }
+bool OutputIsTerminal() { return IsTerminal(1); }
 
 }  // namespace utcalc

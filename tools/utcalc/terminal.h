@@ -5,6 +5,8 @@ namespace utcalc {
 
 // Whether standard input is an interactive terminal (then a prompt helps).
 bool InputIsTerminal();
+// Whether standard output is one too (then the line editor may draw).
+bool OutputIsTerminal();
 
 }  // namespace utcalc
 

@@ -1,7 +1,9 @@
 #include "value_image.h"
 
 #include <cstdlib>
+#include <utility>
 
+#include "number_form.h"
 #include "operand_access.h"
 #include "universaltypes/time_text.h"
 
@@ -56,9 +58,7 @@ std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
   }
 }
 
-}  // namespace
-
-std::string ImageOf(const Value& value, const OutputFormat& format) {
+std::string DecimalOrHexImage(const Value& value, const OutputFormat& format) {
   switch (TypeOf(value)) {
     case ValueType::Integer: return IntegerImage(IntegerOf(value), format);
     case ValueType::Real: return RealImage(RealOf(value), format);
@@ -66,6 +66,14 @@ std::string ImageOf(const Value& value, const OutputFormat& format) {
     case ValueType::Boolean: break;
   }
   return std::get<bool>(value) ? "true" : "false";
+}
+
+}  // namespace
+
+// Hexadecimal digits include 'e': only decimal images are brought to one form.
+std::string ImageOf(const Value& value, const OutputFormat& format) {
+  std::string image = DecimalOrHexImage(value, format);
+  return format.style == Style::Hexadecimal ? image : InOneNumberForm(std::move(image));
 }
 
 }  // namespace utcalc
