@@ -43,7 +43,7 @@ class EditedLineSource final : public LineSource {
     el_set(editor_, EL_SIGNAL, 1);
     el_set(editor_, EL_PROMPT, &Prompt);
     el_set(editor_, EL_HIST, &history, history_);
-    el_set(editor_, EL_SETTY, "setty", "-d", "-isig", nullptr);
+    el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
     el_set(editor_, EL_ADDFN, "utcalc-abandon", "abandon the line", &Abandon);
     el_set(editor_, EL_BIND, "^C", "utcalc-abandon", nullptr);
     return true;

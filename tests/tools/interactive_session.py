@@ -1,0 +1,135 @@
+"""Drives the calculator in a pseudo-terminal as a person would: types
+lines, recalls one with Up (also from the history file of an earlier
+session), abandons a half-typed line with Ctrl-C, ends with Ctrl-D or
+"quit", and checks what the terminal shows and the exit status.
+
+Usage: interactive_session.py [--skip] UTCALC
+--skip (a build without line editing, or a cross build): exit 77, which
+ctest counts as skipped.
+"""
+import os
+import pty
+import re
+import select
+import sys
+import tempfile
+import unittest
+
+UP, CTRL_C, CTRL_D = "\x1b[A", "\x03", "\x04"
+PROMPT = "utcalc> "
+# A guard against a hung calculator, not a measurement.
+PATIENCE_SECONDS = 30
+CONTROL_SEQUENCE = re.compile(r"\x1b\[[0-9;?]*[A-Za-z]|\x1b[=>]|[\x07\x08]")
+
+
+def screen_text(raw):
+    """The terminal's output without cursor and erase sequences."""
+    return CONTROL_SEQUENCE.sub("", raw.decode(errors="replace")).replace("\r", "")
+
+
+class Terminal:
+    def __init__(self, command, state_home):
+        environment = dict(os.environ, TERM="xterm", XDG_STATE_HOME=state_home)
+        self.pid, self.fd = pty.fork()
+        if self.pid == 0:
+            os.execve(command[0], command, environment)
+        self.output = b""
+
+    def read_until(self, text, count=1):
+        """Reads until the screen shows text count times in all."""
+        while screen_text(self.output).count(text) < count:
+            ready, _, _ = select.select([self.fd], [], [], PATIENCE_SECONDS)
+            if not ready:
+                raise AssertionError("waited for %r; the screen shows:\n%s" % (text, self.screen()))
+            try:
+                chunk = os.read(self.fd, 4096)
+            except OSError:  # the far side closed
+                chunk = b""
+            if not chunk:
+                raise AssertionError("ended before %r; the screen shows:\n%s" % (text, self.screen()))
+            self.output += chunk
+
+    def type(self, keys):
+        os.write(self.fd, keys.encode())
+
+    def exit_status(self):
+        """Drains the output until the calculator ends, then its status."""
+        while True:
+            ready, _, _ = select.select([self.fd], [], [], PATIENCE_SECONDS)
+            if not ready:
+                raise AssertionError("did not end; the screen shows:\n" + self.screen())
+            try:
+                chunk = os.read(self.fd, 4096)
+            except OSError:
+                break
+            if not chunk:
+                break
+            self.output += chunk
+        _, status = os.waitpid(self.pid, 0)
+        os.close(self.fd)
+        return os.waitstatus_to_exitcode(status)
+
+    def screen(self):
+        return screen_text(self.output)
+
+
+class InteractiveSession(unittest.TestCase):
+    command = None
+
+    def setUp(self):
+        self.state = tempfile.TemporaryDirectory()
+        self.addCleanup(self.state.cleanup)
+
+    def start(self):
+        terminal = Terminal(self.command, self.state.name)
+        terminal.read_until(PROMPT)
+        return terminal
+
+    def test_recall_abandon_and_end(self):
+        terminal = self.start()
+        terminal.type("1 ns + 2 ns\r")
+        terminal.read_until("3 ns")
+        terminal.type(UP)
+        terminal.read_until("1 ns + 2 ns", 2)
+        terminal.type("\r")
+        terminal.read_until("3 ns", 2)  # the recalled line's result
+        terminal.type("1 hr + 1 xy" + CTRL_C)
+        terminal.read_until("^C")
+        terminal.read_until(PROMPT, 4)
+        terminal.type("2 * 21\r")
+        terminal.read_until("42")
+        terminal.type(CTRL_D)
+        self.assertEqual(terminal.exit_status(), 0)
+        self.assertNotIn("unknown word", terminal.screen())
+        self.assertTrue(os.path.getsize(os.path.join(self.state.name, "utcalc_history")) > 0)
+
+    def test_history_from_an_earlier_session_and_status_of_the_last_line(self):
+        first = self.start()
+        first.type("7 ps * 3\r")
+        first.read_until("21 ps")
+        first.type("quit\r")
+        self.assertEqual(first.exit_status(), 0)
+        second = self.start()
+        second.type(UP + UP + "\r")  # before "quit"
+        second.read_until("21 ps")
+        second.type("1 / 0\r")
+        second.read_until("division by zero")
+        second.type(CTRL_D)
+        self.assertEqual(second.exit_status(), 1)
+
+    def test_an_earlier_failure_does_not_set_the_status(self):
+        terminal = self.start()
+        terminal.type("1 / 0\r")
+        terminal.read_until("division by zero")
+        terminal.type("help\r")
+        terminal.read_until("quit or exit")
+        terminal.type("exit\r")
+        self.assertEqual(terminal.exit_status(), 0)
+
+
+if __name__ == "__main__":
+    if sys.argv[1:2] == ["--skip"]:
+        print("skipped: utcalc has no line editing here")
+        sys.exit(77)
+    InteractiveSession.command = [os.path.abspath(sys.argv[1])]
+    unittest.main(argv=sys.argv[:1], verbosity=2)
