@@ -21,7 +21,8 @@ ends the session, "help" shows the grammar. "--" starts a comment, which
 runs to the end of the line; blank lines are skipped.
 
 options:
-  --unit U       write times in unit U: fs ps ns us ms sec min hr
+  --unit U       write times in unit U: fs ps ns us ms sec min hr, or auto
+                 (the default): the largest unit in which a time is at least 1
   --fs           write times as exact femtosecond ticks
   --hex          write times, integers and reals as the library's hex images
   --analog       set the analog flag: offsets below 1 fs count (default)
@@ -37,6 +38,7 @@ grammar, lowest precedence first:
   term        := factor { ( * | / | rem | mod ) factor }
   factor      := ( + | - | abs ) factor | primary
   primary     := time | integer | real | unit | ( expression )
+  line        := expression [ in unit ], "in" writing one time in that unit
   time        := number unit, white space between ('1.5 ns', '16#FF# ns')
   unit        := fs | ps | ns | us | ms | sec | min | hr (alone: one unit)
   integer     := digits or a based number (42, 1_000, 16#FF#)
@@ -50,12 +52,15 @@ types:
   real + - * / real; integer and real multiply as reals, real / integer
   comparisons between equal types and between time and integer
 Every result comes from the library's own operators. Times are written in the
-unit the library picks, integers in decimal, reals in scientific notation.
+largest unit in which they are at least 1 (min and hr included) by the
+library's image of that unit, integers in decimal, reals in scientific
+notation (exponents with their sign, no leading zeros: 1.5e+3, 1e-9).
 
 examples:
   utcalc '16#FF# ns / 3'          85 ns
   utcalc '8.2 ms = 8200 us'       true
   utcalc --unit ns '1 us - 250 ps'   999.75 ns
+  utcalc '1 hr in ns'             3.6e+12 ns
   echo '3 * 1.5 ns' | utcalc      4.5 ns
 
 exit status: 0 when every line was evaluated, 1 when a line failed (in a
@@ -69,6 +74,7 @@ sum         := term { ( + | - ) term }
 term        := factor { ( * | / | rem | mod ) factor }
 factor      := ( + | - | abs ) factor | primary
 primary     := number unit | number | unit | ( expression )
+line        := expression [ in unit ]
 units: fs ps ns us ms sec min hr; "--" starts a comment.
 help: this text; quit or exit (or Ctrl-D): end the session.
 )";

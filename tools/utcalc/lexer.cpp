@@ -95,6 +95,7 @@ class Lexer {
     position_ = WordEnd(start);
     const std::string word(line_.substr(start, position_ - start));
     if (UnitNamed(word)) return {TokenKind::Unit, word, Column(start)};
+    if (EqualsIgnoringCase(word, "in")) return {TokenKind::In, word, Column(start)};
     for (const Operator op : {Operator::Rem, Operator::Mod, Operator::Abs}) {
       if (EqualsIgnoringCase(word, OperatorText(op))) {
         return {TokenKind::Operator, word, Column(start), op};

@@ -44,9 +44,14 @@ class OptionReader {
     } else if (argument == "--hex") {
       SetStyle(Style::Hexadecimal, argument);
     } else if (argument == "--unit" || argument.starts_with("--unit=")) {
-      SetStyle(Style::InUnit, "--unit");
-      options_.output.unit =
-          Unit(argument == "--unit" ? NextArgument(argument) : argument.substr(7));
+      const std::string_view name =
+          argument == "--unit" ? NextArgument(argument) : argument.substr(7);
+      if (name == "auto") {
+        SetStyle(Style::Automatic, "--unit");
+      } else {
+        SetStyle(Style::InUnit, "--unit");
+        options_.output.unit = Unit(name);
+      }
     } else {
       throw UsageError{"unknown option '" + std::string(argument) + "'"};
     }
@@ -66,7 +71,7 @@ class OptionReader {
 
   static TimeUnit Unit(std::string_view name) {
     if (const std::optional<TimeUnit> unit = UnitNamed(name)) return *unit;
-    throw UsageError{"unknown unit '" + std::string(name) + "' (fs ps ns us ms sec min hr)"};
+    throw UsageError{"unknown unit '" + std::string(name) + "' (auto fs ps ns us ms sec min hr)"};
   }
 
   void AppendExpression(std::string_view argument) {

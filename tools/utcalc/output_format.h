@@ -1,4 +1,4 @@
-// How results are written: times in the library's automatic unit, in one
+// How results are written: times in the unit they read best in, in one
 // chosen unit, as exact femtosecond ticks, or every type in hexadecimal.
 #ifndef UTCALC_OUTPUT_FORMAT_H
 #define UTCALC_OUTPUT_FORMAT_H

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calc_error.h"
+#include "conversion.h"
 #include "error_excerpt.h"
 #include "evaluator.h"
 #include "help_text.h"
@@ -14,6 +15,18 @@
 #include "value_image.h"
 
 namespace utcalc {
+
+namespace {
+
+OutputFormat ConvertedFormat(const Value& value, const Conversion& conversion) {
+  if (TypeOf(value) != ValueType::Time) {
+    throw CalcError{conversion.column,
+                    std::string("'in' converts a time, not ") + TypeName(TypeOf(value))};
+  }
+  return {OutputFormat::Style::InUnit, conversion.unit};
+}
+
+}  // namespace
 
 Session::Session(const Options& options, std::ostream& out, std::ostream& err)
     : options_(options), out_(out), err_(err) {}
@@ -48,10 +61,12 @@ Session::Outcome Session::Handle(std::string_view line, std::optional<long> line
 
 Session::Outcome Session::Evaluated(std::string_view line, std::optional<long> lineNumber) {
   try {
-    const std::vector<Token> tokens = Tokenize(line);
+    std::vector<Token> tokens = Tokenize(line);
     if (tokens.size() == 1) return Outcome::Skipped;  // blank, or only a comment
+    const std::optional<Conversion> conversion = TakeConversion(tokens);
     const Value value = Evaluate(*Parse(tokens, options_.basedLiterals));
-    out_ << ImageOf(value, options_.output) << std::endl;
+    out_ << ImageOf(value, conversion ? ConvertedFormat(value, *conversion) : options_.output)
+         << std::endl;
     return Outcome::Evaluated;
   } catch (const CalcError& error) {
     ReportError(lineNumber, error.column, error.reason);

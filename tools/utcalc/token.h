@@ -17,6 +17,7 @@ enum class TokenKind {
   Operator,
   LeftParenthesis,
   RightParenthesis,
+  In,  // "in UNIT" closing a line, which the session takes off
   End,
 };
 

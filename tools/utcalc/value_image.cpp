@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "best_unit.h"
 #include "number_form.h"
 #include "operand_access.h"
 #include "universaltypes/time_text.h"
@@ -54,8 +55,9 @@ std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
       time.ToHexString(text);
       return text;
     }
-    default: return static_cast<const char*>(time);
+    case Style::Automatic: break;
   }
+  return TimeTickValueToString(time, BestUnit(time), status);
 }
 
 std::string DecimalOrHexImage(const Value& value, const OutputFormat& format) {
