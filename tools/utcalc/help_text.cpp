@@ -37,8 +37,9 @@ grammar, lowest precedence first:
   sum         := term { ( + | - ) term }
   term        := factor { ( * | / | rem | mod ) factor }
   factor      := ( + | - | abs ) factor | primary
-  primary     := time | integer | real | unit | ( expression )
-  line        := expression [ in unit ], "in" writing one time in that unit
+  primary     := time | integer | real | unit | name | ( expression )
+  line        := [ name := ] expression [ in unit ]
+  name        := letters, digits, single '_' between; ans is the last result
   time        := number unit, white space between ('1.5 ns', '16#FF# ns')
   unit        := fs | ps | ns | us | ms | sec | min | hr (alone: one unit)
   integer     := digits or a based number (42, 1_000, 16#FF#)
@@ -51,6 +52,8 @@ types:
   integer + - * / rem mod integer (products keep 96 bits, as the library)
   real + - * / real; integer and real multiply as reals, real / integer
   comparisons between equal types and between time and integer
+"in" writes one time in that unit; "name :=" defines a name for the session
+(matched in any case; a unit, an operator or a keyword cannot be one).
 Every result comes from the library's own operators. Times are written in the
 largest unit in which they are at least 1 (min and hr included) by the
 library's image of that unit, integers in decimal, reals in scientific
@@ -61,6 +64,7 @@ examples:
   utcalc '8.2 ms = 8200 us'       true
   utcalc --unit ns '1 us - 250 ps'   999.75 ns
   utcalc '1 hr in ns'             3.6e+12 ns
+  printf 'p := 6.4 ns\np * 3\n' | utcalc   6.4 ns, 19.2 ns
   echo '3 * 1.5 ns' | utcalc      4.5 ns
 
 exit status: 0 when every line was evaluated, 1 when a line failed (in a
@@ -73,8 +77,8 @@ const char* SessionHelpText() {
 sum         := term { ( + | - ) term }
 term        := factor { ( * | / | rem | mod ) factor }
 factor      := ( + | - | abs ) factor | primary
-primary     := number unit | number | unit | ( expression )
-line        := expression [ in unit ]
+primary     := number unit | number | unit | name | ( expression )
+line        := [ name := ] expression [ in unit ]; ans: the last result
 units: fs ps ns us ms sec min hr; "--" starts a comment.
 help: this text; quit or exit (or Ctrl-D): end the session.
 )";

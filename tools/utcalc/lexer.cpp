@@ -101,7 +101,7 @@ class Lexer {
         return {TokenKind::Operator, word, Column(start), op};
       }
     }
-    throw CalcError{Column(start), "unknown word '" + word + "'"};
+    return {TokenKind::Name, word, Column(start)};
   }
 
   Token Punctuation() {
@@ -115,6 +115,9 @@ class Lexer {
     switch (c) {
       case '(': return {TokenKind::LeftParenthesis, "(", Column(start)};
       case ')': return {TokenKind::RightParenthesis, ")", Column(start)};
+      case ':':
+        if (followedBy('=')) return {TokenKind::Assign, ":=", Column(start)};
+        break;
       case '+': return OperatorToken(start, Operator::Plus);
       case '-': return OperatorToken(start, Operator::Minus);
       case '*': return OperatorToken(start, Operator::Times);

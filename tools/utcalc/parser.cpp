@@ -90,9 +90,10 @@ class Parser {
     switch (token.kind) {
       case TokenKind::Number:
       case TokenKind::TimeLiteral:
-      case TokenKind::Unit: {
+      case TokenKind::Unit:
+      case TokenKind::Name: {
         std::unique_ptr<Node> node = MakeNode(Node::Kind::Literal, token.column);
-        node->value = LiteralValue(token, basedLiteralsAllowed_);
+        node->value = token.named ? *token.named : LiteralValue(token, basedLiteralsAllowed_);
         return node;
       }
       case TokenKind::LeftParenthesis: {

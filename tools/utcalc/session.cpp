@@ -10,6 +10,7 @@
 #include "evaluator.h"
 #include "help_text.h"
 #include "lexer.h"
+#include "names.h"
 #include "parser.h"
 #include "session_commands.h"
 #include "value_image.h"
@@ -63,8 +64,12 @@ Session::Outcome Session::Evaluated(std::string_view line, std::optional<long> l
   try {
     std::vector<Token> tokens = Tokenize(line);
     if (tokens.size() == 1) return Outcome::Skipped;  // blank, or only a comment
+    const std::optional<std::string> defined = Names::TakeDefinition(tokens);
     const std::optional<Conversion> conversion = TakeConversion(tokens);
+    names_.Resolve(tokens);
     const Value value = Evaluate(*Parse(tokens, options_.basedLiterals));
+    if (defined) names_.Define(*defined, value);
+    names_.Answer(value);
     out_ << ImageOf(value, conversion ? ConvertedFormat(value, *conversion) : options_.output)
          << std::endl;
     return Outcome::Evaluated;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "line_source.h"
+#include "names.h"
 #include "options.h"
 
 namespace utcalc {
@@ -33,6 +34,7 @@ class Session {
   const Options& options_;
   std::ostream& out_;
   std::ostream& err_;
+  Names names_;
 };
 
 }  // namespace utcalc

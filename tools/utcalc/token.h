@@ -4,9 +4,11 @@
 #ifndef UTCALC_TOKEN_H
 #define UTCALC_TOKEN_H
 
+#include <optional>
 #include <string>
 
 #include "operators.h"
+#include "value.h"
 
 namespace utcalc {
 
@@ -17,7 +19,9 @@ enum class TokenKind {
   Operator,
   LeftParenthesis,
   RightParenthesis,
-  In,  // "in UNIT" closing a line, which the session takes off
+  In,      // "in UNIT" closing a line, which the session takes off
+  Name,    // a word that is no unit, operator or keyword: a session name
+  Assign,  // ":=" after the name a line defines
   End,
 };
 
@@ -26,6 +30,7 @@ struct Token {
   std::string text;
   int column;                    // 1-based, of the first character
   Operator op = Operator::Plus;  // for TokenKind::Operator
+  std::optional<Value> named = std::nullopt;  // for TokenKind::Name: its value, which the session fills in
 };
 
 }  // namespace utcalc
