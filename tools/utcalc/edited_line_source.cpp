@@ -69,7 +69,7 @@ class EditedLineSource final : public LineSource {
     void* source = nullptr;
     el_get(editor, EL_CLIENTDATA, &source);
     static_cast<EditedLineSource*>(source)->abandoned_ = true;
-    std::fputs("^C", stdout);
+    std::fputs("^C\n", stdout);
     return CC_NEWLINE;
   }
 
