@@ -34,6 +34,7 @@ class Terminal:
         if self.pid == 0:
             os.execve(command[0], command, environment)
         self.output = b""
+        self.prompts_due = 1
 
     def read_until(self, text, count=1):
         """Reads until the screen shows text count times in all."""
@@ -50,7 +51,11 @@ class Terminal:
             self.output += chunk
 
     def type(self, keys):
+        """Types once the editor shows its prompt: keys typed while a line is
+        evaluated would meet the terminal driver, not the editor."""
+        self.read_until(PROMPT, self.prompts_due)
         os.write(self.fd, keys.encode())
+        self.prompts_due += keys.count("\r") + keys.count(CTRL_C)
 
     def exit_status(self):
         """Drains the output until the calculator ends, then its status."""

@@ -1,9 +1,12 @@
 // The line editor: libedit's own interface (histedit.h), emacs keys.
 // Ctrl-C is taken from the terminal driver while a line is edited and
 // bound to a key function, so it abandons the line without a signal and
-// the session goes on; between lines the driver's Ctrl-C stays as it was.
+// the session goes on. Between lines (while a line is evaluated, which is
+// quick) the driver's Ctrl-C is ignored, so one typed early cannot end the
+// session either.
 #include <histedit.h>
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 
@@ -23,9 +26,11 @@ class EditedLineSource final : public LineSource {
   explicit EditedLineSource(const char* programName)
       : editor_(el_init(programName, stdin, stdout, stderr)),
         history_(history_init()),
-        historyPath_(HistoryFilePath()) {}
+        historyPath_(HistoryFilePath()),
+        interruptHandler_(std::signal(SIGINT, SIG_IGN)) {}
 
   ~EditedLineSource() override {
+    std::signal(SIGINT, interruptHandler_);
     if (editor_ != nullptr) el_end(editor_);
     if (history_ != nullptr) history_end(history_);
   }
@@ -84,6 +89,7 @@ class EditedLineSource final : public LineSource {
   History* history_;
   HistEvent event_{};
   std::string historyPath_;
+  void (*interruptHandler_)(int);
   bool abandoned_ = false;
 };
 
