@@ -86,18 +86,17 @@ RecordBits DifferenceBits(const UniversalInteger& larger, const UniversalInteger
 }
 
 // The sum runs over the words the larger count covers; a carry out of the
-// top word is the only overflow (below three words it has room).
+// top word is the only overflow (below three words it has room). Overflow is
+// reported through fits, not thrown: the flat calls return it as a status.
 RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& right,
-                   std::int16_t rightSign) {
+                   std::int16_t rightSign, bool& fits) {
   const std::int16_t leftSign = IntegerInternals::Sign(left);
   if (leftSign == rightSign) {
     const Magnitude96 mask = Magnitude96::CoverageMask(
         std::max(IntegerInternals::Count(left), IntegerInternals::Count(right)));
     Magnitude96 sum;
-    if (!Magnitude96::Add(Magnitude96::Whole(left).MaskedBy(mask),
-                          Magnitude96::Whole(right).MaskedBy(mask), sum)) {
-      IntegerInternals::ThrowOverflow();
-    }
+    fits = Magnitude96::Add(Magnitude96::Whole(left).MaskedBy(mask),
+                            Magnitude96::Whole(right).MaskedBy(mask), sum);
     return sum.BitsWithSign(leftSign);
   }
   switch (universaltypes::detail::MagnitudeOrder(left, right)) {
@@ -114,21 +113,22 @@ RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& right,
 // Out of line, so the exact-count route's record stays in registers: joined
 // with this one's, g++ merges the two through memory.
 [[gnu::noinline]] UniversalInteger SumOfAnyRecords(const UniversalInteger& left,
-                                                   const UniversalInteger& right, std::int16_t rightSign) {
-  return SumBits(left, right, rightSign).Record();
+                                                   const UniversalInteger& right, std::int16_t rightSign,
+                                                   bool& fits) {
+  return SumBits(left, right, rightSign, fits).Record();
 }
 
 // With exact counts the count order is the magnitude order and no word lies
 // outside a count's coverage, so the word loops' masks and count comparisons
 // drop out, whatever the sign fields hold.
 RecordBits ExactCountSumBits(const UniversalInteger& left, const UniversalInteger& right,
-                             std::int16_t rightSign) {
+                             std::int16_t rightSign, bool& fits) {
   const std::int16_t leftSign = IntegerInternals::Sign(left);
   const Magnitude96 a = Magnitude96::Whole(left);
   const Magnitude96 b = Magnitude96::Whole(right);
   if (leftSign == rightSign) {
     Magnitude96 sum;
-    if (!Magnitude96::Add(a, b, sum)) IntegerInternals::ThrowOverflow();
+    fits = Magnitude96::Add(a, b, sum);
     return sum.BitsWithSign(leftSign);
   }
   const int order = a.OrderAgainst(b);
@@ -139,13 +139,26 @@ RecordBits ExactCountSumBits(const UniversalInteger& left, const UniversalIntege
 
 }  // namespace
 
+bool IntegerInternals::TryAddWithSign(const UniversalInteger& left, const UniversalInteger& right,
+                                      std::int16_t rightSign, UniversalInteger& sum) {
+  bool fits = true;
+  const bool leftExact = Magnitude96::HasExactCount(left);
+  const bool rightExact = Magnitude96::HasExactCount(right);
+  if (leftExact && rightExact) {
+    sum = ExactCountSumBits(left, right, rightSign, fits).Record();
+  } else {
+    sum = SumOfAnyRecords(left, right, rightSign, fits);
+  }
+  if (!fits) NoteOverflow();
+  return fits;
+}
+
 UniversalInteger IntegerInternals::AddWithSign(const UniversalInteger& left,
                                                const UniversalInteger& right,
                                                std::int16_t rightSign) {
-  const bool leftExact = Magnitude96::HasExactCount(left);
-  const bool rightExact = Magnitude96::HasExactCount(right);
-  if (leftExact && rightExact) return ExactCountSumBits(left, right, rightSign).Record();
-  return SumOfAnyRecords(left, right, rightSign);
+  UniversalInteger sum = Make(kPlus, 0, 0, 0, 0);
+  if (!TryAddWithSign(left, right, rightSign, sum)) ThrowOverflowNoted();
+  return sum;
 }
 
 UniversalInteger IntegerInternals::Add(const UniversalInteger& left, const UniversalInteger& right) {

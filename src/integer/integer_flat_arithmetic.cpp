@@ -4,17 +4,19 @@
 #include "status/flat_call.h"
 
 using universaltypes::detail::ApplyIntoRecord;
+using universaltypes::detail::RouteIntoRecord;
+
+namespace {
+constexpr UniversalInteger kBlank = IntegerInternals::Make(1, 0, 0, 0, 0);
+}  // namespace
 
 int UniversalIntegerPlusUniversalInteger(const UniversalInteger* left,
                                          const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result,
-                         [](const auto& a, const auto& b) { return IntegerInternals::Add(a, b); });
+  return RouteIntoRecord(left, right, result, kBlank, IntegerInternals::TryAdd);
 }
 int UniversalIntegerMinusUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
-    return IntegerInternals::Subtract(a, b);
-  });
+  return RouteIntoRecord(left, right, result, kBlank, IntegerInternals::TrySubtract);
 }
 int UniversalIntegerTimesUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {

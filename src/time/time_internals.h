@@ -32,6 +32,19 @@ struct TimeInternals {
   static void NormalizeOffset(UniversalInteger& ticks, double& offset);
   static void BorrowForNegativeOffset(UniversalInteger& ticks, double& offset);
 
+  // left + right and left - right as the class operators compute them, with
+  // overflow returned as false (the status word noted, result unspecified)
+  // instead of thrown.
+  static bool TrySum(const UniversalTime& left, const UniversalTime& right, UniversalTime& sum);
+  static bool TryDifference(const UniversalTime& left, const UniversalTime& right,
+                            UniversalTime& difference);
+  using TickStep = bool (*)(const UniversalInteger&, const UniversalInteger&, UniversalInteger&);
+  static constexpr UniversalInteger kOneTick =
+      IntegerInternals::Make(IntegerInternals::kPlus, 1, 1, 0, 0);
+  static bool TryCombine(const UniversalTime& left, const UniversalTime& right, TickStep step,
+                         double offset, UniversalTime& result);
+  static bool TryMoveWholeFemtosecond(TickStep step, double offsetChange, UniversalTime& time);
+
   // The pair constructor's result after one more normalisation: how every
   // scaled or shifted time is finished.
   static UniversalTime Normalized(UniversalInteger ticks, double offset) {
