@@ -24,6 +24,7 @@ inline constexpr const char* kFlat = "flat";
 inline constexpr const char* kLibrary = "library";
 inline constexpr const char* kInt128 = "int128";
 inline constexpr const char* kInt128Shared = "int128 .so";
+inline constexpr const char* kInt128Floor = "int128 floor .so";
 inline constexpr const char* kBoost = "Boost checked_int128_t";
 inline constexpr const char* kGmp = "GMP mpz_t";
 inline constexpr const char* kSystemC = "SystemC sc_time";

@@ -4,19 +4,14 @@
 #include "status/flat_call.h"
 
 using universaltypes::detail::ApplyIntoRecord;
-using universaltypes::detail::RouteIntoRecord;
-
-namespace {
-constexpr UniversalInteger kBlank = IntegerInternals::Make(1, 0, 0, 0, 0);
-}  // namespace
 
 int UniversalIntegerPlusUniversalInteger(const UniversalInteger* left,
                                          const UniversalInteger* right, UniversalInteger* result) {
-  return RouteIntoRecord(left, right, result, kBlank, IntegerInternals::TryAdd);
+  return IntegerInternals::SumIntoRecord(left, right, false, result);
 }
 int UniversalIntegerMinusUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {
-  return RouteIntoRecord(left, right, result, kBlank, IntegerInternals::TrySubtract);
+  return IntegerInternals::SumIntoRecord(left, right, true, result);
 }
 int UniversalIntegerTimesUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {

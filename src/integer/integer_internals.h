@@ -130,6 +130,10 @@ struct IntegerInternals {
   // unspecified) where it passes 2^96 - 1.
   static bool TryAddWithSign(const UniversalInteger& left, const UniversalInteger& right,
                              std::int16_t rightSign, UniversalInteger& sum);
+  // The flat sum and difference: status 0 with the result written, 2 with
+  // the status word noted, 1 for a null pointer; nothing is thrown.
+  static int SumIntoRecord(const UniversalInteger* left, const UniversalInteger* right, bool subtract,
+                           UniversalInteger* result);
   static bool TryAdd(const UniversalInteger& left, const UniversalInteger& right,
                      UniversalInteger& sum) {
     return TryAddWithSign(left, right, right._sign, sum);

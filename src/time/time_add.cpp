@@ -2,54 +2,66 @@
 // whole femtoseconds carried into or borrowed from the ticks.
 #include <cmath>
 
+#include "integer/integer_sum.h"
 #include "time/time_internals.h"
 
 namespace {
 constexpr double kFemtosecondsPerSecond = 1e15;
 }  // namespace
 
+
+namespace {
+
+using universaltypes::detail::OverflowFlag;
+using universaltypes::detail::SumOf;
+
+constexpr UniversalInteger kOneTick = IntegerInternals::Make(IntegerInternals::kPlus, 1, 1, 0, 0);
+
 // Both sums keep the class operators' order of steps: ticks first, then,
-// while analog simulation is announced, the offsets with one carry or borrow
-// at most (two offsets in [0, 1) sum below 2.0 and differ above -1.0). When
-// the ticks overflow, the result is left as it was; when the carry or borrow
-// overflows, it holds the new ticks and the combined offset, which is what a
-// compound operator leaves in its left operand.
+// while analog simulation is announced, the offsets with one carry (a sum)
+// or one borrow (a difference) at most, whatever offsets a host's records
+// hold. When the ticks overflow, result is left as it was; when the carry or
+// borrow overflows, it holds the new ticks and the combined offset, which is
+// what a compound operator leaves in its left operand.
+template <bool kSubtract>
+bool TryCombine(const UniversalTime& left, const UniversalTime& right, UniversalTime& result) {
+  const UniversalInteger& rightTicks = TimeInternals::Ticks(right);
+  const auto rightSign = static_cast<std::int16_t>(kSubtract ? -IntegerInternals::Sign(rightTicks)
+                                                             : IntegerInternals::Sign(rightTicks));
+  bool overflowed = false;
+  const UniversalInteger ticks =
+      SumOf(TimeInternals::Ticks(left), rightTicks, rightSign, OverflowFlag{&overflowed});
+  if (overflowed) return false;
+  TimeInternals::Ticks(result) = ticks;
+  TimeInternals::SetOffset(result, TimeInternals::Offset(left));
+  if (!TimeInternals::AnalogExists()) return true;
+  const double offset = kSubtract ? TimeInternals::Offset(left) - TimeInternals::Offset(right)
+                                  : TimeInternals::Offset(right) + TimeInternals::Offset(left);
+  TimeInternals::SetOffset(result, offset);
+  if (kSubtract ? !(offset < 0.0) : !(offset >= 1.0)) return true;
+  const UniversalInteger moved =
+      SumOf(ticks, kOneTick, kSubtract ? IntegerInternals::kMinus : IntegerInternals::kPlus,
+            OverflowFlag{&overflowed});
+  if (overflowed) return false;
+  TimeInternals::Ticks(result) = moved;
+  TimeInternals::SetOffset(result, kSubtract ? offset + 1.0 : offset - 1.0);
+  return true;
+}
+
+}  // namespace
+
 bool TimeInternals::TrySum(const UniversalTime& left, const UniversalTime& right,
                            UniversalTime& sum) {
-  return TryCombine(left, right, IntegerInternals::TryAdd, Offset(left) + Offset(right), sum);
+  if (TryCombine<false>(left, right, sum)) return true;
+  IntegerInternals::NoteOverflow();
+  return false;
 }
 
 bool TimeInternals::TryDifference(const UniversalTime& left, const UniversalTime& right,
                                   UniversalTime& difference) {
-  return TryCombine(left, right, IntegerInternals::TrySubtract, Offset(left) - Offset(right),
-                    difference);
-}
-
-bool TimeInternals::TryCombine(const UniversalTime& left, const UniversalTime& right,
-                               TickStep step, double offset, UniversalTime& result) {
-  UniversalInteger ticks = kOneTick;
-  if (!step(left._physicalTime, right._physicalTime, ticks)) return false;
-  result._physicalTime = ticks;
-  result._offsetTime = left._offsetTime;
-  if (!UniversalTime::_analogExists) return true;
-  SetOffset(result, offset);
-  // A sum only carries and a difference only borrows, whatever offsets a
-  // host's records hold.
-  if (step == IntegerInternals::TryAdd) {
-    if (offset >= 1.0) return TryMoveWholeFemtosecond(IntegerInternals::TryAdd, -1.0, result);
-  } else if (offset < 0.0) {
-    return TryMoveWholeFemtosecond(IntegerInternals::TrySubtract, 1.0, result);
-  }
-  return true;
-}
-
-bool TimeInternals::TryMoveWholeFemtosecond(TickStep step, double offsetChange,
-                                            UniversalTime& time) {
-  UniversalInteger ticks = kOneTick;
-  if (!step(time._physicalTime, kOneTick, ticks)) return false;
-  time._physicalTime = ticks;
-  SetOffset(time, Offset(time) + offsetChange);
-  return true;
+  if (TryCombine<true>(left, right, difference)) return true;
+  IntegerInternals::NoteOverflow();
+  return false;
 }
 
 UniversalTime& UniversalTime::operator+=(const UniversalTime& other) {

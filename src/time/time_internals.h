@@ -38,12 +38,6 @@ struct TimeInternals {
   static bool TrySum(const UniversalTime& left, const UniversalTime& right, UniversalTime& sum);
   static bool TryDifference(const UniversalTime& left, const UniversalTime& right,
                             UniversalTime& difference);
-  using TickStep = bool (*)(const UniversalInteger&, const UniversalInteger&, UniversalInteger&);
-  static constexpr UniversalInteger kOneTick =
-      IntegerInternals::Make(IntegerInternals::kPlus, 1, 1, 0, 0);
-  static bool TryCombine(const UniversalTime& left, const UniversalTime& right, TickStep step,
-                         double offset, UniversalTime& result);
-  static bool TryMoveWholeFemtosecond(TickStep step, double offsetChange, UniversalTime& time);
 
   // The pair constructor's result after one more normalisation: how every
   // scaled or shifted time is finished.
