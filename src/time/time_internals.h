@@ -19,8 +19,9 @@ struct TimeInternals {
   static UniversalInteger& Ticks(UniversalTime& time) { return time._physicalTime; }
   static const UniversalInteger& Ticks(const UniversalTime& time) { return time._physicalTime; }
   static double Offset(const UniversalTime& time) { return RealInternals::Value(time._offsetTime); }
+  // Stores +0.0 for either zero.
   static void SetOffset(UniversalTime& time, double offset) {
-    time._offsetTime = RealInternals::Make(offset);
+    time._offsetTime = RealInternals::Make(offset == 0.0 ? 0.0 : offset);
   }
   static bool AnalogExists() { return UniversalTime::_analogExists; }
 
@@ -29,7 +30,10 @@ struct TimeInternals {
   // offset of 1.0 or more gives up trunc(offset). A finite offset ends in
   // [0, 1) with ticks + offset unchanged; a NaN stays as it is. An offset
   // beyond the 96-bit range throws UTypes_Overflow.
+  // It also leaves the zeros canonical (see CanonicalZeros).
   static void NormalizeOffset(UniversalInteger& ticks, double& offset);
+  // A -0.0 offset becomes +0.0 and a negative zero tick count +0.
+  static void CanonicalZeros(UniversalInteger& ticks, double& offset);
   static void BorrowForNegativeOffset(UniversalInteger& ticks, double& offset);
 
   // left + right and left - right as the class operators compute them, with

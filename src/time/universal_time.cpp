@@ -71,4 +71,14 @@ void TimeInternals::NormalizeOffset(UniversalInteger& ticks, double& offset) {
     ticks = ticks + carry;
     offset -= static_cast<double>(UniversalReal(carry));
   }
+  CanonicalZeros(ticks, offset);
+}
+
+void TimeInternals::CanonicalZeros(UniversalInteger& ticks, double& offset) {
+  // One zero each, so equal records have equal bytes: a product by a
+  // negative factor leaves -0.0, a wrapped tick product a negative zero.
+  if (offset == 0.0) offset = 0.0;
+  if (IntegerInternals::Count(ticks) == 0 && IntegerInternals::Sign(ticks) == IntegerInternals::kMinus) {
+    IntegerInternals::Sign(ticks) = IntegerInternals::kPlus;
+  }
 }
