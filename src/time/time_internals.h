@@ -47,7 +47,9 @@ struct TimeInternals {
   // scaled or shifted time is finished.
   static UniversalTime Normalized(UniversalInteger ticks, double offset) {
     NormalizeOffset(ticks, offset);
-    return UniversalTime(ticks, UniversalReal(offset));
+    // Normalised once, the pair constructor's own normalisation changes
+    // nothing: the record is built directly.
+    return Make(ticks, offset);
   }
 
   static void CheckLayout() {
