@@ -10,7 +10,7 @@ constexpr double kFemtosecondsPerSecond = 1e15;
 
 UniversalTime& UniversalTime::operator+=(const UniversalTime& other) {
   _physicalTime = IntegerInternals::Add(_physicalTime, other._physicalTime);
-  if (!_analogExists) return *this;
+  if (!_analogExists) return TimeInternals::WithCanonicalZeros(*this);
   const double offset = TimeInternals::Offset(other) + TimeInternals::Offset(*this);
   TimeInternals::SetOffset(*this, offset);
   // Two offsets below 1.0 sum below 2.0: one carry at most.
@@ -18,12 +18,12 @@ UniversalTime& UniversalTime::operator+=(const UniversalTime& other) {
     _physicalTime = IntegerInternals::Add(_physicalTime, UniversalInteger::Get_TheConstantOne());
     TimeInternals::SetOffset(*this, offset - 1.0);
   }
-  return *this;
+  return TimeInternals::WithCanonicalZeros(*this);
 }
 
 UniversalTime& UniversalTime::operator-=(const UniversalTime& other) {
   _physicalTime = IntegerInternals::Subtract(_physicalTime, other._physicalTime);
-  if (!_analogExists) return *this;
+  if (!_analogExists) return TimeInternals::WithCanonicalZeros(*this);
   const double offset = TimeInternals::Offset(*this) - TimeInternals::Offset(other);
   TimeInternals::SetOffset(*this, offset);
   if (offset < 0.0) {
@@ -31,7 +31,7 @@ UniversalTime& UniversalTime::operator-=(const UniversalTime& other) {
         IntegerInternals::Subtract(_physicalTime, UniversalInteger::Get_TheConstantOne());
     TimeInternals::SetOffset(*this, offset + 1.0);
   }
-  return *this;
+  return TimeInternals::WithCanonicalZeros(*this);
 }
 
 UniversalTime UniversalTime::operator+(const UniversalTime& other) const {
