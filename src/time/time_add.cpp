@@ -34,17 +34,20 @@ bool TryCombine(const UniversalTime& left, const UniversalTime& right, Universal
   if (overflowed) return false;
   TimeInternals::Ticks(result) = ticks;
   TimeInternals::SetOffset(result, TimeInternals::Offset(left));
-  if (!TimeInternals::AnalogExists()) return true;
+  // A negative-zero operand can leave a negative-zero sum: records leave
+  // canonical.
+  if (!TimeInternals::AnalogExists()) return TimeInternals::WithCanonicalZeros(result), true;
   const double offset = kSubtract ? TimeInternals::Offset(left) - TimeInternals::Offset(right)
                                   : TimeInternals::Offset(right) + TimeInternals::Offset(left);
   TimeInternals::SetOffset(result, offset);
-  if (kSubtract ? !(offset < 0.0) : !(offset >= 1.0)) return true;
+  if (kSubtract ? !(offset < 0.0) : !(offset >= 1.0)) return TimeInternals::WithCanonicalZeros(result), true;
   const UniversalInteger moved =
       SumOf(ticks, kOneTick, kSubtract ? IntegerInternals::kMinus : IntegerInternals::kPlus,
             OverflowFlag{&overflowed});
   if (overflowed) return false;
   TimeInternals::Ticks(result) = moved;
   TimeInternals::SetOffset(result, kSubtract ? offset + 1.0 : offset - 1.0);
+  TimeInternals::WithCanonicalZeros(result);
   return true;
 }
 

@@ -23,6 +23,14 @@ struct TimeInternals {
   static void SetOffset(UniversalTime& time, double offset) {
     time._offsetTime = RealInternals::Make(offset == 0.0 ? 0.0 : offset);
   }
+  // The time with its zeros made canonical (see CanonicalZeros), as a sum
+  // or difference ends.
+  static UniversalTime& WithCanonicalZeros(UniversalTime& time) {
+    double offset = Offset(time);
+    CanonicalZeros(time._physicalTime, offset);
+    SetOffset(time, offset);
+    return time;
+  }
   static bool AnalogExists() { return UniversalTime::_analogExists; }
 
   // Whole femtoseconds of the offset move into the ticks: a negative offset
