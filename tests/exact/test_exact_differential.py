@@ -300,18 +300,19 @@ class ExactLayerTest(unittest.TestCase):
             for analog in (0, 1):
                 self.assertEqual(EXACT.UTX_FemtosecondImage(time, analog, buffer, 512), OK)
                 image = buffer.value.decode()
-                value = time_value(time, analog)
-                sign = -1 if image.startswith("-") else 1
-                parts = image.lstrip("-").split(" + ")
+                parts = image.split(" + ")
                 self.assertTrue(all(part.endswith(" fs") for part in parts), image)
-                whole = Fraction(parts[0][:-3])
+                ticks = int(parts[0][:-3])
                 rest = Fraction(parts[1][:-3]) if len(parts) > 1 else Fraction(0)
                 self.assertTrue(0 <= rest < 1 and (len(parts) == 1 or rest > 0), image)
-                self.assertEqual(sign * (whole + rest), value, image)
+                self.assertEqual(ticks + rest, time_value(time, analog), image)
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 512), OK)
         self.assertEqual(buffer.value, b"1 fs + 0.5 fs")
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 1, buffer, 512), OK)
-        self.assertEqual(buffer.value, b"-1 fs + 0.25 fs")
+        self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 0, buffer, 512), OK)
+        self.assertEqual(buffer.value, b"-2 fs")
+        self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 1, buffer, 512), OK)
+        self.assertEqual(buffer.value, b"-2 fs + 0.75 fs")
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 8), ERROR)
 
     def test_parse_time_literal(self):
