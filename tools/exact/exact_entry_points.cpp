@@ -164,12 +164,10 @@ UTX_API int UTX_FemtosecondImage(const UniversalTime* time, int analog, char* bu
                                  size_t size) {
   if (time == nullptr) return kError;
   const mpq_class value = utx::TimeValue(*time, analog != 0);
-  const mpq_class magnitude = abs(value);
-  mpz_class whole;
-  mpz_fdiv_q(whole.get_mpz_t(), magnitude.get_num_mpz_t(), magnitude.get_den_mpz_t());
-  const mpq_class rest = magnitude - whole;
-  std::string image = whole.get_str(10) + " fs";
-  if (sgn(value) < 0) image.insert(image.begin(), '-');
+  mpz_class ticks;
+  mpz_fdiv_q(ticks.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
+  const mpq_class rest = value - ticks;
+  std::string image = ticks.get_str(10) + " fs";
   if (sgn(rest) != 0) image += " + " + utx::DecimalText(rest) + " fs";
   return StoreText(image, buffer, size);
 }
