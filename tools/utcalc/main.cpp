@@ -1,5 +1,5 @@
-// utcalc: evaluates expressions over the universal types with the library's
-// own operators. Exit status 0, 1 when an expression failed, 2 for a bad
+// utcalc: evaluates expressions over the universal types exactly (or, with
+// --lib, with the library's own operators). Exit status 0, 1 when an expression failed, 2 for a bad
 // option.
 #include <iostream>
 

@@ -43,7 +43,8 @@ int Session::RunStream(std::istream& in, bool prompt) {
 
 bool Session::Evaluated(std::string_view line, std::optional<long> lineNumber) {
   try {
-    const Value value = Evaluate(*Parse(Tokenize(line), options_.basedLiterals));
+    const EvaluationMode mode{options_.libraryOperators, &err_};
+    const Value value = Evaluate(*Parse(Tokenize(line), options_.basedLiterals), mode);
     out_ << ImageOf(value, options_.output) << std::endl;
     return true;
   } catch (const CalcError& error) {

@@ -4,6 +4,7 @@
 
 #include "operand_access.h"
 #include "universaltypes/time_text.h"
+#include "universaltypes_exact.h"
 
 namespace utcalc {
 
@@ -32,14 +33,12 @@ std::string RealImage(const UniversalReal& real, const OutputFormat& format) {
   return text;
 }
 
-// The library's fs image compacts trailing zeros ('1e+7 fs'); a whole tick
-// count is written in full from the integer image instead.
+// The exact tick count, and the exact decimal of the offset when it is not
+// zero.
 std::string TickImage(const UniversalTime& time) {
-  UTypes_StatusCode status = UTypes_OK;
-  if (time.Get_OffsetTime() == UniversalReal::Get_TheConstantZero()) {
-    return std::string(static_cast<const char*>(time.UniversalToPhysicalTime())) + " fs";
-  }
-  return TimeTickValueToString(time, TimeUnit_fs, status);
+  char text[512];
+  UTX_FemtosecondImage(&time, 1, text, sizeof text);
+  return text;
 }
 
 std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
@@ -66,6 +65,11 @@ std::string ImageOf(const Value& value, const OutputFormat& format) {
     case ValueType::Boolean: break;
   }
   return std::get<bool>(value) ? "true" : "false";
+}
+
+std::string ExactImage(const Value& value) {
+  if (TypeOf(value) == ValueType::Time) return TickImage(TimeOf(value));
+  return ImageOf(value, OutputFormat{});
 }
 
 }  // namespace utcalc
