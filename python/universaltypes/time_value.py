@@ -100,11 +100,17 @@ class Time(RecordValue):
             hint = " (decode it first: text.decode())" if isinstance(text, (bytes, bytearray)) \
                 else ""
             raise TypeError("Time.parse takes a str, not %s%s" % (type(text).__name__, hint))
-        body = text.lstrip(" ")
-        if body.startswith("-"):
-            # A leading minus, as repr() writes a negative time; the columns
-            # stay those of the text given.
-            return -cls._wrap(_literal_record(text.replace("-", " ", 1), text))
+        body = text.lstrip()
+        if body[:1] in ("-", "+"):
+            # A leading sign (repr() writes a negative time so): the extent
+            # and its columns are checked without it, the value is the
+            # library parser's of the signed text (negating a rounded
+            # magnitude would round twice).
+            _literal_record(text.replace(body[0], " ", 1), text)
+            result = TimeRecord()
+            check(_native.parse_time(text.encode("utf-8"), ctypes.byref(result)),
+                  lambda: "time literal %r" % text)
+            return cls._wrap(result)
         return cls._wrap(_literal_record(text, text))
 
     @classmethod
