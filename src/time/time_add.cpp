@@ -36,11 +36,17 @@ bool TryCombine(const UniversalTime& left, const UniversalTime& right, Universal
   TimeInternals::SetOffset(result, TimeInternals::Offset(left));
   // A negative-zero operand can leave a negative-zero sum: records leave
   // canonical.
-  if (!TimeInternals::AnalogExists()) return TimeInternals::WithCanonicalZeros(result), true;
+  if (!TimeInternals::AnalogExists()) {
+    TimeInternals::WithCanonicalZeros(result);
+    return true;
+  }
   const double offset = kSubtract ? TimeInternals::Offset(left) - TimeInternals::Offset(right)
                                   : TimeInternals::Offset(right) + TimeInternals::Offset(left);
   TimeInternals::SetOffset(result, offset);
-  if (kSubtract ? !(offset < 0.0) : !(offset >= 1.0)) return TimeInternals::WithCanonicalZeros(result), true;
+  if (kSubtract ? !(offset < 0.0) : !(offset >= 1.0)) {
+    TimeInternals::WithCanonicalZeros(result);
+    return true;
+  }
   const UniversalInteger moved =
       SumOf(ticks, kOneTick, kSubtract ? IntegerInternals::kMinus : IntegerInternals::kPlus,
             OverflowFlag{&overflowed});
