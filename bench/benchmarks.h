@@ -10,6 +10,7 @@ void RegisterIntegerBenchmarks();
 void RegisterTimeBenchmarks();
 void RegisterTextBenchmarks();
 void RegisterGrowthBenchmarks();
+void RegisterEventQueueBenchmarks();
 
 }  // namespace bench
 

@@ -26,14 +26,15 @@ constexpr const char* kTimeNames[] = {
     "UniversalTimeDividedByInt",       "UniversalTimeTimesDouble",           "UniversalTimeDividedByDouble",
     "UniversalTimeLessThanUniversalTime", "UniversalTimeEqualsUniversalTime"};
 
-// A table whose members are all function pointers, filled from names.
+// A table whose members are all function pointers, filled from names; with
+// some allowed missing, a name the library lacks leaves its member null.
 template <typename Functions, std::size_t Count>
-Functions LookUpAll(void* handle, const char* const (&names)[Count]) {
+Functions LookUpAll(void* handle, const char* const (&names)[Count], bool someMissing = false) {
   void* addresses[Count];
   static_assert(sizeof(Functions) == sizeof addresses);
   for (std::size_t index = 0; index < Count; ++index) {
     addresses[index] = dlsym(handle, names[index]);
-    if (addresses[index] == nullptr) Fail("cannot find", names[index]);
+    if (addresses[index] == nullptr && !someMissing) Fail("cannot find", names[index]);
   }
   Functions functions;
   std::memcpy(static_cast<void*>(&functions), addresses, sizeof functions);
@@ -48,13 +49,29 @@ const FlatIntegerFunctions& LibraryFlatIntegerFunctions() {
   return functions;
 }
 
+// Local binding: a reference's names stay out of the global scope.
+void* LoadPrivately(const char* path) {
+  void* handle = dlopen(path, RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) Fail("cannot load", path);
+  return handle;
+}
+
 const FlatIntegerFunctions& ReferenceFlatIntegerFunctions() {
-  static const FlatIntegerFunctions functions = [] {
-    // Local binding: the reference's names stay out of the global scope.
-    void* handle = dlopen(UTYPES_BENCH_INT128_FLAT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) Fail("cannot load", UTYPES_BENCH_INT128_FLAT_LIBRARY);
-    return LookUpAll<FlatIntegerFunctions>(handle, kIntegerNames);
-  }();
+  static const auto functions =
+      LookUpAll<FlatIntegerFunctions>(LoadPrivately(UTYPES_BENCH_INT128_FLAT_LIBRARY), kIntegerNames);
+  return functions;
+}
+
+const FlatIntegerFunctions& FloorFlatIntegerFunctions() {
+  static const auto functions =
+      LookUpAll<FlatIntegerFunctions>(LoadPrivately(UTYPES_BENCH_INT128_FLOOR_LIBRARY), kIntegerNames);
+  return functions;
+}
+
+const FlatTimeFunctions& FloorFlatTimeFunctions() {
+  // The floor has no scaling by doubles.
+  static const auto functions =
+      LookUpAll<FlatTimeFunctions>(LoadPrivately(UTYPES_BENCH_INT128_FLOOR_LIBRARY), kTimeNames, true);
   return functions;
 }
 

@@ -1,6 +1,6 @@
 // Flat functions as a C host sees them: plain C names over plain records,
 // called through pointers. The library's come from the process (it is
-// linked in), the int128 reference's from its own shared library, loaded
+// linked in), the int128 references' from shared libraries of their own, loaded
 // privately so the same names do not clash. Both are called the same way.
 #ifndef UNIVERSALTYPES_BENCH_FLAT_FUNCTIONS_H
 #define UNIVERSALTYPES_BENCH_FLAT_FUNCTIONS_H
@@ -39,6 +39,10 @@ struct FlatTimeFunctions {
 const FlatIntegerFunctions& LibraryFlatIntegerFunctions();
 const FlatIntegerFunctions& ReferenceFlatIntegerFunctions();
 const FlatTimeFunctions& LibraryFlatTimeFunctions();
+// The no-exception floor (int128_floor_reference.cpp); its time table has no
+// scaling by doubles (those members are null).
+const FlatIntegerFunctions& FloorFlatIntegerFunctions();
+const FlatTimeFunctions& FloorFlatTimeFunctions();
 
 }  // namespace bench
 

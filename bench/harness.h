@@ -24,9 +24,11 @@ inline constexpr const char* kFlat = "flat";
 inline constexpr const char* kLibrary = "library";
 inline constexpr const char* kInt128 = "int128";
 inline constexpr const char* kInt128Shared = "int128 .so";
+inline constexpr const char* kInt128Floor = "int128 floor .so";
 inline constexpr const char* kBoost = "Boost checked_int128_t";
 inline constexpr const char* kGmp = "GMP mpz_t";
 inline constexpr const char* kSystemC = "SystemC sc_time";
+inline constexpr const char* kInt64Femtoseconds = "int64_t fs";
 
 inline std::string BenchmarkName(const std::string& section, const std::string& operation,
                                  const std::string& implementation) {

@@ -81,6 +81,7 @@ void RegisterBinaryRow(const char* name, const IntegerOperands& operands, FlatMe
       .Add(kClass, OverPairs(operands.library, operation))
       .Add(kFlat, OverPairs(operands.records, FlatCall(flat, LibraryFlatIntegerFunctions())))
       .Add(kInt128Shared, OverPairs(operands.records, FlatCall(flat, ReferenceFlatIntegerFunctions())))
+      .Add(kInt128Floor, OverPairs(operands.records, FlatCall(flat, FloorFlatIntegerFunctions())))
       .Add(kBoost, OverPairs(operands.boost, operation))
       .Add(kGmp, OverPairs(operands.gmp, gmpOperation));
 }
@@ -104,6 +105,21 @@ void RegisterArithmeticRows() {
   RegisterBinaryRow("equal", ComparisonOperands(), &FlatIntegerFunctions::equals,
                     [](const auto& a, const auto& b) { return a == b; },
                     [](const mpz_class& a, const mpz_class& b) { return mpz_cmp(a.get_mpz_t(), b.get_mpz_t()) == 0; });
+}
+
+// Same-signed magnitudes from 2^95 up: every sum passes 2^96 - 1. A host
+// that probes a range by trying additions pays this on every miss.
+void RegisterOverflowRow() {
+  Pairs<Int128Integer> pairs = RandomIntegerPairs(kPoolSize, [](Random&) { return std::pair{96, 96}; });
+  for (std::size_t index = 0; index < pairs.size(); ++index) {
+    pairs.right[index] = Int128Integer::FromParts(pairs.left[index].negative(), pairs.right[index].magnitude());
+  }
+  const IntegerOperands& operands = KeepForever(IntegerOperands(std::move(pairs)));
+  const auto plus = &FlatIntegerFunctions::plus;
+  Row(kSection, "add that overflows", operands.size())
+      .Add(kFlat, OverPairs(operands.records, FlatCall(plus, LibraryFlatIntegerFunctions())))
+      .Add(kInt128Shared, OverPairs(operands.records, FlatCall(plus, ReferenceFlatIntegerFunctions())))
+      .Add(kInt128Floor, OverPairs(operands.records, FlatCall(plus, FloorFlatIntegerFunctions())));
 }
 
 void RegisterImageRows() {
@@ -195,6 +211,7 @@ void RegisterConversionRows() {
 
 void RegisterIntegerBenchmarks() {
   RegisterArithmeticRows();
+  RegisterOverflowRow();
   RegisterImageRows();
   RegisterConversionRows();
 }

@@ -17,6 +17,7 @@ __attribute__((visibility("default"))) int sc_main(int argc, char* argv[]) {
   bench::RegisterTimeBenchmarks();
   bench::RegisterTextBenchmarks();
   bench::RegisterGrowthBenchmarks();
+  bench::RegisterEventQueueBenchmarks();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

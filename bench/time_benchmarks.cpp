@@ -53,12 +53,15 @@ double DoubleFactor(Random& random) {
 template <typename Right, typename FlatMember, typename Operation>
 void RegisterTimeRow(const char* name, const Pairs<Int128Time, Right>& operands, FlatMember flat,
                      Operation operation, Agreement library = Agreement::kSameResult) {
-  Row(kSection, name, operands.size())
-      .Add(kInt128, OverPairs(operands, operation))
+  Row row(kSection, name, operands.size());
+  row.Add(kInt128, OverPairs(operands, operation))
       .Add(kClass, OverPairs(KeepForever(MapPairs(operands, ToLibraryForm{})), operation), library)
       .Add(kFlat, OverPairs(KeepForever(MapPairs(operands, ToRecordForm{})), FlatCall(flat, LibraryFlatTimeFunctions())),
            library)
       .Add(kSystemC, OverPairs(KeepForever(MapPairs(operands, ToSystemCForm{})), operation), Agreement::kOwnFormat);
+  if (FloorFlatTimeFunctions().*flat != nullptr) {
+    row.Add(kInt128Floor, OverPairs(KeepForever(MapPairs(operands, ToRecordForm{})), FlatCall(flat, FloorFlatTimeFunctions())));
+  }
 }
 
 }  // namespace

@@ -280,13 +280,15 @@ fuzz::ModelOutcome ExpectedTicks(const Operands& operands, int operation, bool a
       fuzz::ModelOf(operation < 2 ? operands.right.UniversalToPhysicalTime() : operands.integer);
   fuzz::ModelOutcome ticks = subtract ? fuzz::ModelDifference(left, right) : fuzz::ModelSum(left, right);
   const double leftOffset = operands.left.Get_OffsetTime(), rightOffset = operands.right.Get_OffsetTime();
-  offset = leftOffset;
+  // Results leave with one zero: an offset of -0.0 becomes +0.0.
+  offset = leftOffset + 0.0;
   if (ticks.status != UTypes_OK || operation >= 2 || !analog) return ticks;
   offset = subtract ? leftOffset - rightOffset : rightOffset + leftOffset;
   if (subtract ? offset < 0.0 : offset >= 1.0) {
     offset += subtract ? 1.0 : -1.0;
     ticks = (subtract ? fuzz::ModelDifference : fuzz::ModelSum)(ticks.value, Normalised(1, 1));
   }
+  offset += 0.0;
   return ticks;
 }
 

@@ -14,6 +14,12 @@
 // tiny negative time from real seconds, or a borrow of less than 2^-53 fs),
 // the rounded value kept as ticks one lower with offset 1.0.
 //
+// Records are canonical: no operation (sum, difference, scaling, division,
+// the pair constructor) leaves a -0.0 offset or a negative-zero tick count,
+// so equal results compare and hash equal by their bytes. Only a record a
+// host builds itself (an array, the integer constructor, raw bytes) can
+// hold either; operations read them as the zero they are.
+//
 // The process-wide analog flag (initially true) decides whether offsets take
 // part in compound addition and subtraction, in comparisons and in the
 // conversion to seconds; constructors, integer addition, subtraction of

@@ -1,8 +1,10 @@
-"""Loads libzr_universaltypes and its C entry points for the text functions
-(libzr_universaltypes_ctext, built into the same directory) and declares the
-functions the binding calls.
+"""Loads libzr_universaltypes, its C entry points for the text functions
+(libzr_universaltypes_ctext) and the exact layer (libzr_universaltypes_exact),
+all from one directory, and declares the functions the binding calls.
 
-The directory comes from UTYPES_LIBRARY_DIR, else build/release/src and then
+The directory comes from UTYPES_LIBRARY_DIR, else the one an installation
+recorded relative to this package (lib/ inside it for pip, the prefix's
+library directory for cmake --install), else build/release/src and then
 build/test/src of the source tree this package lies in. The library's own
 text functions have C++ linkage and one of them throws on overflow, which
 would end the interpreter if it unwound into ctypes; the ctext library gives
@@ -13,6 +15,7 @@ import sys
 from pathlib import Path
 
 from ._records import IntegerRecord, RealRecord, TimeRecord
+from ._version import LIBRARY_DIRECTORY
 
 DIRECTORY_VARIABLE = "UTYPES_LIBRARY_DIR"
 
@@ -28,6 +31,8 @@ def _file_name(stem):
 def _library_directory():
     if os.environ.get(DIRECTORY_VARIABLE):
         return Path(os.environ[DIRECTORY_VARIABLE])
+    if LIBRARY_DIRECTORY is not None:
+        return (Path(__file__).resolve().parent / LIBRARY_DIRECTORY).resolve()
     source_tree = Path(__file__).resolve().parents[2]
     for build in ("release", "test"):
         directory = source_tree / "build" / build / "src"
@@ -49,6 +54,7 @@ def _load(directory, stem):
 _directory = _library_directory()
 library = _load(_directory, "zr_universaltypes")
 text_library = _load(_directory, "zr_universaltypes_ctext")
+exact_library = _load(_directory, "zr_universaltypes_exact")
 
 INTEGER = ctypes.POINTER(IntegerRecord)
 REAL = ctypes.POINTER(RealRecord)
@@ -78,3 +84,22 @@ set_analog_exists = flat("CSetAnalogExists", None, ctypes.c_int, owner=text_libr
 get_analog_exists = flat("CGetAnalogExists", ctypes.c_int, owner=text_library)
 set_disable_base_literals = flat("CSetDisableBaseLiterals", None, ctypes.c_int,
                                  owner=text_library)
+
+# The exact layer: exact results or a status, never a wrapped or rounded one.
+SIZE = ctypes.c_size_t
+TEXT = ctypes.c_char_p
+exact_integer = flat("UTX_IntegerArithmetic", STATUS, ctypes.c_int, INTEGER, INTEGER, INTEGER,
+                     owner=exact_library)
+exact_time = flat("UTX_TimeArithmetic", STATUS, ctypes.c_int, TIME, TIME, ctypes.c_int, TIME,
+                  owner=exact_library)
+exact_quotient = flat("UTX_TimeQuotient", STATUS, TIME, TIME, ctypes.c_int, INTEGER,
+                      owner=exact_library)
+exact_scaled = flat("UTX_TimeScaledByRational", STATUS, TIME, ctypes.c_int, TEXT, ctypes.c_int,
+                    TIME, owner=exact_library)
+exact_from_femtoseconds = flat("UTX_TimeFromFemtoseconds", STATUS, TEXT, ctypes.c_int, TIME,
+                               owner=exact_library)
+exact_to_femtoseconds = flat("UTX_TimeToFemtoseconds", STATUS, TIME, ctypes.c_int, TEXT, SIZE,
+                             owner=exact_library)
+exact_parse = flat("UTX_ParseTimeLiteral", STATUS, TEXT, SIZE, TIME, ctypes.POINTER(SIZE),
+                   owner=exact_library)
+ADD, SUBTRACT, MULTIPLY, DIVIDE, REM, MOD = range(6)

@@ -1,7 +1,6 @@
 // Signed addition and subtraction, and the library's overflow check.
 #include "integer/integer_internals.h"
-#include "integer/integer_order.h"
-#include "integer/magnitude96.h"
+#include "integer/integer_sum.h"
 
 void UniversalInteger::AddMagnitude(const UniversalInteger& other,
                                     UniversalInteger& result) const {
@@ -64,88 +63,36 @@ UniversalInteger IntegerInternals::AddWordByWord(const UniversalInteger& left,
   return result;
 }
 
-namespace {
+using universaltypes::detail::OverflowFlag;
+using universaltypes::detail::OverflowThrow;
+using universaltypes::detail::SumOf;
 
-using RecordBits = Magnitude96::RecordBits;
-
-// What the word loops compute, in two machine words, for any record: the
-// subtraction runs over the words the larger operand's count covers and
-// wraps there; a zero-count smaller operand leaves the larger as it is.
-RecordBits DifferenceBits(const UniversalInteger& larger, const UniversalInteger& smaller,
-                          std::int16_t largerSign) {
-  if (IntegerInternals::Count(smaller) == 0) {
-    UniversalInteger copy = larger;
-    IntegerInternals::Sign(copy) = largerSign;
-    return RecordBits::Of(copy);
-  }
-  const Magnitude96 mask = Magnitude96::CoverageMask(IntegerInternals::Count(larger));
-  return Magnitude96::Subtract(Magnitude96::Whole(larger).MaskedBy(mask),
-                               Magnitude96::Whole(smaller).MaskedBy(mask))
-      .MaskedBy(mask)
-      .BitsWithSign(largerSign);
+bool IntegerInternals::TryAddWithSign(const UniversalInteger& left, const UniversalInteger& right,
+                                      std::int16_t rightSign, UniversalInteger& sum) {
+  bool overflowed = false;
+  sum = SumOf(left, right, rightSign, OverflowFlag{&overflowed});
+  if (overflowed) NoteOverflow();
+  return !overflowed;
 }
 
-// The sum runs over the words the larger count covers; a carry out of the
-// top word is the only overflow (below three words it has room).
-RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& right,
-                   std::int16_t rightSign) {
-  const std::int16_t leftSign = IntegerInternals::Sign(left);
-  if (leftSign == rightSign) {
-    const Magnitude96 mask = Magnitude96::CoverageMask(
-        std::max(IntegerInternals::Count(left), IntegerInternals::Count(right)));
-    Magnitude96 sum;
-    if (!Magnitude96::Add(Magnitude96::Whole(left).MaskedBy(mask),
-                          Magnitude96::Whole(right).MaskedBy(mask), sum)) {
-      IntegerInternals::ThrowOverflow();
-    }
-    return sum.BitsWithSign(leftSign);
+int IntegerInternals::SumIntoRecord(const UniversalInteger* left, const UniversalInteger* right,
+                                    bool subtract, UniversalInteger* result) {
+  if (left == nullptr || right == nullptr || result == nullptr) return UTypes_Error;
+  const std::int16_t rightSign = subtract ? static_cast<std::int16_t>(-right->_sign) : right->_sign;
+  bool overflowed = false;
+  const UniversalInteger sum = SumOf(*left, *right, rightSign, OverflowFlag{&overflowed});
+  if (overflowed) {
+    NoteOverflow();
+    return UTypes_Overflow;
   }
-  switch (universaltypes::detail::MagnitudeOrder(left, right)) {
-    case Comparison_Greater:
-      return DifferenceBits(left, right, leftSign);
-    case Comparison_Less:
-      return DifferenceBits(right, left, rightSign);
-    case Comparison_Equal:
-      break;
-  }
-  return Magnitude96::ZeroBits();  // x + (-x) is zero with sign +1
+  *result = sum;
+  return UTypes_OK;
 }
-
-// Out of line, so the exact-count route's record stays in registers: joined
-// with this one's, g++ merges the two through memory.
-[[gnu::noinline]] UniversalInteger SumOfAnyRecords(const UniversalInteger& left,
-                                                   const UniversalInteger& right, std::int16_t rightSign) {
-  return SumBits(left, right, rightSign).Record();
-}
-
-// With exact counts the count order is the magnitude order and no word lies
-// outside a count's coverage, so the word loops' masks and count comparisons
-// drop out, whatever the sign fields hold.
-RecordBits ExactCountSumBits(const UniversalInteger& left, const UniversalInteger& right,
-                             std::int16_t rightSign) {
-  const std::int16_t leftSign = IntegerInternals::Sign(left);
-  const Magnitude96 a = Magnitude96::Whole(left);
-  const Magnitude96 b = Magnitude96::Whole(right);
-  if (leftSign == rightSign) {
-    Magnitude96 sum;
-    if (!Magnitude96::Add(a, b, sum)) IntegerInternals::ThrowOverflow();
-    return sum.BitsWithSign(leftSign);
-  }
-  const int order = a.OrderAgainst(b);
-  if (order > 0) return Magnitude96::Subtract(a, b).BitsWithSign(leftSign);
-  if (order < 0) return Magnitude96::Subtract(b, a).BitsWithSign(rightSign);
-  return Magnitude96::ZeroBits();
-}
-
-}  // namespace
 
 UniversalInteger IntegerInternals::AddWithSign(const UniversalInteger& left,
                                                const UniversalInteger& right,
                                                std::int16_t rightSign) {
-  const bool leftExact = Magnitude96::HasExactCount(left);
-  const bool rightExact = Magnitude96::HasExactCount(right);
-  if (leftExact && rightExact) return ExactCountSumBits(left, right, rightSign).Record();
-  return SumOfAnyRecords(left, right, rightSign);
+  return SumOf(left, right, rightSign, OverflowThrow{});
 }
 
 UniversalInteger IntegerInternals::Add(const UniversalInteger& left, const UniversalInteger& right) {

@@ -7,14 +7,11 @@ using universaltypes::detail::ApplyIntoRecord;
 
 int UniversalIntegerPlusUniversalInteger(const UniversalInteger* left,
                                          const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result,
-                         [](const auto& a, const auto& b) { return IntegerInternals::Add(a, b); });
+  return IntegerInternals::SumIntoRecord(left, right, false, result);
 }
 int UniversalIntegerMinusUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) {
-    return IntegerInternals::Subtract(a, b);
-  });
+  return IntegerInternals::SumIntoRecord(left, right, true, result);
 }
 int UniversalIntegerTimesUniversalInteger(const UniversalInteger* left,
                                           const UniversalInteger* right, UniversalInteger* result) {

@@ -64,10 +64,16 @@ struct IntegerInternals {
     return 0;
   }
 
-  // Every overflow goes through here: the status word reads 1 afterwards.
-  [[noreturn]] static void ThrowOverflow() {
-    UniversalInteger::_status = UniversalInteger::Status_Error;
+  // Every overflow goes through here: the status word reads 1 afterwards,
+  // whether the overflow is thrown (the class operators) or returned as a
+  // status (the flat calls' routes that never throw).
+  static void NoteOverflow() { UniversalInteger::_status = UniversalInteger::Status_Error; }
+  [[noreturn, gnu::cold, gnu::noinline]] static void ThrowOverflowNoted() {
     throw UTypes_StatusCodeException(UTypes_Overflow);
+  }
+  [[noreturn]] static void ThrowOverflow() {
+    NoteOverflow();
+    ThrowOverflowNoted();
   }
 
   static double ToDouble(const UniversalInteger& value) {
@@ -120,6 +126,22 @@ struct IntegerInternals {
   // left + right with right's sign field read as rightSign.
   static UniversalInteger AddWithSign(const UniversalInteger& left, const UniversalInteger& right,
                                       std::int16_t rightSign);
+  // The same sum without an exception: false (the status word noted, sum
+  // unspecified) where it passes 2^96 - 1.
+  static bool TryAddWithSign(const UniversalInteger& left, const UniversalInteger& right,
+                             std::int16_t rightSign, UniversalInteger& sum);
+  // The flat sum and difference: status 0 with the result written, 2 with
+  // the status word noted, 1 for a null pointer; nothing is thrown.
+  static int SumIntoRecord(const UniversalInteger* left, const UniversalInteger* right, bool subtract,
+                           UniversalInteger* result);
+  static bool TryAdd(const UniversalInteger& left, const UniversalInteger& right,
+                     UniversalInteger& sum) {
+    return TryAddWithSign(left, right, right._sign, sum);
+  }
+  static bool TrySubtract(const UniversalInteger& left, const UniversalInteger& right,
+                          UniversalInteger& difference) {
+    return TryAddWithSign(left, right, static_cast<std::int16_t>(-right._sign), difference);
+  }
   static UniversalInteger Multiply(const UniversalInteger& left, const UniversalInteger& right);
   static UniversalInteger Quotient(const UniversalInteger& dividend, const UniversalInteger& divisor);
   static UniversalInteger Remainder(const UniversalInteger& dividend, const UniversalInteger& divisor);

@@ -35,6 +35,21 @@ int ApplyIntoRecord(const Left* left, const Right& right, Result* result, Operat
   }
 }
 
+// left `route` right into result for the routes that report overflow by
+// returning false instead of throwing: an overflowing call costs what a
+// successful one does, which matters to hosts that probe a range by trying.
+// blank is any record of the result's type: it saves a call to the exported
+// default constructor.
+template <typename Left, typename Right, typename Result, typename Route>
+int RouteIntoRecord(const Left* left, const Right* right, Result* result, Result blank,
+                    Route route) {
+  if (left == nullptr || right == nullptr || result == nullptr) return UTypes_Error;
+  Result value = blank;
+  if (!route(*left, *right, value)) return UTypes_Overflow;
+  *result = value;
+  return UTypes_OK;
+}
+
 template <typename Left, typename Right, typename Relation>
 int RelationHolds(const Left* left, const Right* right, Relation relation) {
   if (left == nullptr || right == nullptr) return 0;

@@ -1,18 +1,23 @@
 // Flat time arithmetic: status 0, 1 or 2; the result is written only on
 // success and may be either operand.
 #include "status/flat_call.h"
-#include "universaltypes/universal_time.h"
+#include "time/time_internals.h"
 
 using universaltypes::detail::ApplyIntoRecord;
 using universaltypes::detail::CallIntoRecord;
+using universaltypes::detail::RouteIntoRecord;
+
+namespace {
+constexpr UniversalTime kBlank = TimeInternals::Make(IntegerInternals::Make(1, 0, 0, 0, 0), 0.0);
+}  // namespace
 
 int UniversalTimePlusUniversalTime(const UniversalTime* left, const UniversalTime* right,
                                    UniversalTime* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a + b; });
+  return RouteIntoRecord(left, right, result, kBlank, TimeInternals::TrySum);
 }
 int UniversalTimeMinusUniversalTime(const UniversalTime* left, const UniversalTime* right,
                                     UniversalTime* result) {
-  return ApplyIntoRecord(left, right, result, [](const auto& a, const auto& b) { return a - b; });
+  return RouteIntoRecord(left, right, result, kBlank, TimeInternals::TryDifference);
 }
 int UniversalTimePlusUniversalInteger(const UniversalTime* left, const UniversalInteger* right,
                                       UniversalTime* result) {

@@ -19,8 +19,17 @@ struct TimeInternals {
   static UniversalInteger& Ticks(UniversalTime& time) { return time._physicalTime; }
   static const UniversalInteger& Ticks(const UniversalTime& time) { return time._physicalTime; }
   static double Offset(const UniversalTime& time) { return RealInternals::Value(time._offsetTime); }
+  // Stores +0.0 for either zero.
   static void SetOffset(UniversalTime& time, double offset) {
-    time._offsetTime = RealInternals::Make(offset);
+    time._offsetTime = RealInternals::Make(offset == 0.0 ? 0.0 : offset);
+  }
+  // The time with its zeros made canonical (see CanonicalZeros), as a sum
+  // or difference ends.
+  static UniversalTime& WithCanonicalZeros(UniversalTime& time) {
+    double offset = Offset(time);
+    CanonicalZeros(time._physicalTime, offset);
+    SetOffset(time, offset);
+    return time;
   }
   static bool AnalogExists() { return UniversalTime::_analogExists; }
 
@@ -29,14 +38,26 @@ struct TimeInternals {
   // offset of 1.0 or more gives up trunc(offset). A finite offset ends in
   // [0, 1) with ticks + offset unchanged; a NaN stays as it is. An offset
   // beyond the 96-bit range throws UTypes_Overflow.
+  // It also leaves the zeros canonical (see CanonicalZeros).
   static void NormalizeOffset(UniversalInteger& ticks, double& offset);
+  // A -0.0 offset becomes +0.0 and a negative zero tick count +0.
+  static void CanonicalZeros(UniversalInteger& ticks, double& offset);
   static void BorrowForNegativeOffset(UniversalInteger& ticks, double& offset);
+
+  // left + right and left - right as the class operators compute them, with
+  // overflow returned as false (the status word noted, result unspecified)
+  // instead of thrown.
+  static bool TrySum(const UniversalTime& left, const UniversalTime& right, UniversalTime& sum);
+  static bool TryDifference(const UniversalTime& left, const UniversalTime& right,
+                            UniversalTime& difference);
 
   // The pair constructor's result after one more normalisation: how every
   // scaled or shifted time is finished.
   static UniversalTime Normalized(UniversalInteger ticks, double offset) {
     NormalizeOffset(ticks, offset);
-    return UniversalTime(ticks, UniversalReal(offset));
+    // Normalised once, the pair constructor's own normalisation changes
+    // nothing: the record is built directly.
+    return Make(ticks, offset);
   }
 
   static void CheckLayout() {

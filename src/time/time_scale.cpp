@@ -2,6 +2,7 @@
 // integer arithmetic; what it drops (a division's remainder, a real
 // product's fraction) joins the scaled offset, and the normalisation moves
 // whole femtoseconds back into the ticks.
+#include "integer/magnitude96.h"
 #include "time/time_internals.h"
 
 namespace {
@@ -28,17 +29,24 @@ UniversalTime UniversalTime::operator*(int factor) const {
 
 UniversalTime UniversalTime::operator/(int divisor) const {
   if (divisor == 0) RefuseDivisionByZero();
-  // One division gives the quotient and the remainder; the remainder keeps
-  // the whole dividend when it takes the dividend's sign, as rem gives it.
-  UniversalInteger quotient = UniversalInteger::Get_TheConstantZero();
-  UniversalInteger remainder = UniversalInteger::Get_TheConstantZero();
-  IntegerInternals::Divide(_physicalTime, UniversalInteger(divisor), quotient, remainder);
-  if (IntegerInternals::Count(remainder) != 0) {
-    IntegerInternals::Sign(remainder) = IntegerInternals::Sign(_physicalTime);
-  }
+  // One division of the covered magnitudes gives the quotient and the
+  // remainder, in registers: the integer division's records would go
+  // through memory. The quotient takes the product of the signs, the
+  // remainder the dividend's, as rem gives it.
+  const Magnitude96 dividend = Magnitude96::Covered(_physicalTime);
+  const std::uint32_t divisorMagnitude =
+      divisor < 0 ? 0u - static_cast<std::uint32_t>(divisor) : static_cast<std::uint32_t>(divisor);
+  Magnitude96 quotient{0, 0};
+  Magnitude96 remainder{0, 0};
+  if (!dividend.IsZero()) Magnitude96::Divide(dividend, {divisorMagnitude, 0}, quotient, remainder);
+  const std::int16_t dividendSign = IntegerInternals::Sign(_physicalTime);
+  const auto quotientSign = static_cast<std::int16_t>(dividendSign * (divisor < 0 ? -1 : 1));
+  // The remainder is below 2^31: its double is exact.
+  const auto rest = static_cast<double>(remainder.low);
+  const double signedRest = remainder.IsZero() || dividendSign >= 0 ? rest : -rest;
   return TimeInternals::Normalized(
-      quotient, (IntegerInternals::ToDouble(remainder) + TimeInternals::Offset(*this)) /
-                    static_cast<double>(divisor));
+      quotient.WithSign(quotient.IsZero() ? IntegerInternals::kPlus : quotientSign),
+      (signedRest + TimeInternals::Offset(*this)) / static_cast<double>(divisor));
 }
 
 UniversalTime UniversalTime::operator*(double factor) const {

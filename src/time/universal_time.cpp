@@ -2,6 +2,7 @@
 // array and byte-buffer conversions.
 #include <cstring>
 
+#include "integer/magnitude96.h"
 #include "time/time_internals.h"
 
 // Constant-initialised: valid before any static initialiser runs.
@@ -67,8 +68,23 @@ void TimeInternals::BorrowForNegativeOffset(UniversalInteger& ticks, double& off
 void TimeInternals::NormalizeOffset(UniversalInteger& ticks, double& offset) {
   BorrowForNegativeOffset(ticks, offset);
   if (offset >= 1.0) {
-    const UniversalInteger carry{UniversalReal(offset)};
-    ticks = ticks + carry;
-    offset -= static_cast<double>(UniversalReal(carry));
+    // Below 2^64 the carry is the offset's truncation in one machine word,
+    // the value the conversion from a real gives, without its word split.
+    const UniversalInteger carry = offset < 18446744073709551616.0
+                                       ? Magnitude96{static_cast<std::uint64_t>(offset), 0}.WithSign(
+                                             IntegerInternals::kPlus)
+                                       : UniversalInteger(UniversalReal(offset));
+    ticks = IntegerInternals::Add(ticks, carry);
+    offset -= IntegerInternals::ToDouble(carry);
+  }
+  CanonicalZeros(ticks, offset);
+}
+
+void TimeInternals::CanonicalZeros(UniversalInteger& ticks, double& offset) {
+  // One zero each, so equal records have equal bytes: a product by a
+  // negative factor leaves -0.0, a wrapped tick product a negative zero.
+  if (offset == 0.0) offset = 0.0;
+  if (IntegerInternals::Count(ticks) == 0 && IntegerInternals::Sign(ticks) == IntegerInternals::kMinus) {
+    IntegerInternals::Sign(ticks) = IntegerInternals::kPlus;
   }
 }

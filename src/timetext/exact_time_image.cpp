@@ -24,20 +24,16 @@ struct TickDigits {
   const char* begin() const { return text; }
 };
 
-// The magnitude and sign of a time the exact route can print: offset 0.0
-// (either zero), a count that is exactly its words' digit count (so no stray
-// word and no wild count), and a sign of +1 or -1. On such a record
-// "ticks < 0", which the division route asks, is the sign alone, a negative
-// zero's included: both routes print it as "-0".
-bool ReadPlainTicks(const UniversalTime& time, std::uint32_t (&magnitude)[3], bool& negative) {
+// The magnitude of a time the exact route can print: offset 0.0 (either
+// zero), a count that is exactly its words' digit count (so no stray word
+// and no wild count), and a sign of +1. The sign of an image is decided
+// before either route runs; what reaches them is not below zero.
+bool ReadPlainTicks(const UniversalTime& time, std::uint32_t (&magnitude)[3]) {
   if (TimeInternals::Offset(time) != 0.0) return false;
   const UniversalInteger& ticks = TimeInternals::Ticks(time);
   const std::uint32_t* words = IntegerInternals::Words(ticks);
-  const std::int16_t count = IntegerInternals::Count(ticks);
-  const std::int16_t sign = IntegerInternals::Sign(ticks);
-  if (count != IntegerInternals::CountFromWords(words)) return false;
-  if (sign != IntegerInternals::kPlus && sign != IntegerInternals::kMinus) return false;
-  negative = sign == IntegerInternals::kMinus;
+  if (IntegerInternals::Count(ticks) != IntegerInternals::CountFromWords(words)) return false;
+  if (IntegerInternals::Sign(ticks) != IntegerInternals::kPlus) return false;
   std::copy(words, words + 3, magnitude);
   return true;
 }
@@ -136,12 +132,10 @@ void WriteUnit(TimeUnit unit, char* out) {
 
 bool WriteImage(const UniversalTime& time, bool unitBySize, TimeUnit unit, char* out) {
   std::uint32_t magnitude[3];
-  bool negative = false;
-  if (!ReadPlainTicks(time, magnitude, negative)) return false;
+  if (!ReadPlainTicks(time, magnitude)) return false;
   TickDigits digits;
   WriteDigits(magnitude, digits);
   if (unitBySize) unit = UnitOfDigitCount(digits.count);
-  if (negative) *out++ = '-';
   WriteUnit(unit, WriteNumber(digits, 3 * unit, out));
   return true;
 }

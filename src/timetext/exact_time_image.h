@@ -24,8 +24,9 @@ inline constexpr int kExactImageRoom = 64;
 // Write the image of time in unit, or in the unit its size picks, at out
 // and return true; or return false, writing nothing, for a time only the
 // division route prints: a nonzero or NaN offset, a unit other than fs to
-// sec, or a tick record that is not well formed (a sign other than +-1 or
-// a digit count other than its words' own).
+// sec, or a tick record that is not well formed (a sign other than +1 or a
+// digit count other than its words' own). The caller writes any sign: time
+// is the magnitude of the time shown.
 bool WriteExactImage(const UniversalTime& time, TimeUnit unit, char* out);
 bool WriteExactImageInUnitBySize(const UniversalTime& time, char* out);
 

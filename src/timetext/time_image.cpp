@@ -33,32 +33,59 @@ void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
   fraction -= static_cast<double>(UniversalReal(whole));
 }
 
-char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
+// The image of a time whose value is not below zero, at out: the floor
+// quotient and the fraction of a unit left, printed by PrintToBuffer.
+void WriteUnsignedImage(const UniversalTime& time, TimeUnit unit, char* out) {
   const double size = UnitSize(unit);
   // The unit constant's ticks are exactly its size in femtoseconds.
   const UniversalInteger& divisor = UnitConstant(unit).UniversalToPhysicalTime();
-  const UniversalInteger& ticks = time.UniversalToPhysicalTime();
-  const double offset = time.Get_OffsetTime();  // counts whatever the analog flag says
-  // A negative time is printed as "-" and its magnitude |ticks| - offset:
-  // the digits of the remainder then keep their full precision, where a
-  // floor quotient would print the difference 1 - fraction.
-  const bool negative = ticks < UniversalInteger::Get_TheConstantZero();
-  const UniversalInteger magnitude = negative ? UniversalInteger::Get_TheConstantZero() - ticks : ticks;
   // One division gives both; with both operands positive the remainder is
   // the one rem would give.
   UniversalInteger quotient;
   UniversalInteger wholeRemainder;
-  IntegerInternals::Divide(magnitude, divisor, quotient, wholeRemainder);
-  const double remainder = UniversalReal(wholeRemainder);
-  double fraction = (negative ? remainder - offset : remainder + offset) / size;
+  IntegerInternals::Divide(TimeInternals::Ticks(time), divisor, quotient, wholeRemainder);
+  double fraction = (static_cast<double>(UniversalReal(wholeRemainder)) + TimeInternals::Offset(time)) / size;
   CarryWholeUnits(quotient, fraction);
-  char* out = timeImage;
-  if (negative) *out++ = '-';
   quotient.PrintToBuffer(out, fraction, PrecisionOf(unit));
   // The fraction's exponent is already signed with two digits at least
   // ("1e-06"): the formatter here is locale- and platform-independent.
-  std::strcat(timeImage, " ");
-  std::strcat(timeImage, UnitText(unit));
+  std::strcat(out, " ");
+  std::strcat(out, UnitText(unit));
+}
+
+// Whether ticks + offset, the offset counted whatever the analog flag says,
+// is below zero: a zero of either sign is not, nor is a negative tick count
+// whose offset makes up for it. A NaN offset leaves the ticks to decide.
+bool IsNegative(const UniversalTime& time) {
+  const double ticks = UniversalReal(TimeInternals::Ticks(time));
+  const double offset = TimeInternals::Offset(time);
+  return std::isnan(offset) ? ticks < 0.0 : ticks + offset < 0.0;
+}
+
+// The one place that decides an image's sign: a negative time is "-" and
+// the image of its negation (the record the product by -1 gives), so both
+// read the same digits, compression to "e+N" included. What is printed
+// after the sign has ticks of zero or more: a negative tick count whose
+// offset makes the value positive is normalised first.
+char* WriteSign(const UniversalTime& time, char* out, UniversalTime& unsignedTime) {
+  const UniversalInteger& ticks = TimeInternals::Ticks(time);
+  const double offset = TimeInternals::Offset(time);
+  const UniversalInteger& zero = UniversalInteger::Get_TheConstantZero();
+  if (IsNegative(time)) {
+    *out++ = '-';
+    unsignedTime = TimeInternals::Normalized(zero - ticks, -offset);
+  } else if (ticks < zero) {
+    unsignedTime = TimeInternals::Normalized(ticks, offset);
+  } else {
+    unsignedTime = time;
+  }
+  return out;
+}
+
+char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
+  UniversalTime unsignedTime;
+  char* const out = WriteSign(time, timeImage, unsignedTime);
+  if (!WriteExactImage(unsignedTime, unit, out)) WriteUnsignedImage(unsignedTime, unit, out);
   return timeImage;
 }
 
@@ -72,9 +99,8 @@ char* TimeTickValueToString(const UniversalTime& time, TimeUnit unit, UTypes_Sta
     timeImage[0] = '\0';
     return timeImage;
   }
-  char* image = WriteExactImage(time, unit, timeImage) ? timeImage : ImageInUnit(time, unit);
   status = UTypes_OK;
-  return image;
+  return ImageInUnit(time, unit);
 }
 
 char* TimeTickValueToString_CF(int* ticks, TimeUnit unit, UTypes_StatusCode& status) {
@@ -84,12 +110,9 @@ char* TimeTickValueToString_CF(int* ticks, TimeUnit unit, UTypes_StatusCode& sta
 }
 
 UniversalTime::operator const char*() const {
-  if (WriteExactImageInUnitBySize(*this, timeImage)) return timeImage;
-  UniversalTime magnitude = *this;
-  if (*this < _zero) {
-    magnitude = _zero;
-    magnitude -= *this;
-  }
+  UniversalTime magnitude;
+  char* const out = WriteSign(*this, timeImage, magnitude);
+  if (WriteExactImageInUnitBySize(magnitude, out)) return timeImage;
   TimeUnit unit = TimeUnit_sec;
   for (int candidate = TimeUnit_ps; candidate <= TimeUnit_sec; ++candidate) {
     if (magnitude < UnitConstant(static_cast<TimeUnit>(candidate))) {
@@ -97,7 +120,8 @@ UniversalTime::operator const char*() const {
       break;
     }
   }
-  return ImageInUnit(*this, unit);
+  WriteUnsignedImage(magnitude, unit, out);
+  return timeImage;
 }
 
 void UniversalTime::ToHexString(char* buffer) const {

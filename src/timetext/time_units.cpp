@@ -1,5 +1,7 @@
 #include "timetext/time_units.h"
 
+#include <climits>
+
 #include "time/time_internals.h"
 
 namespace universaltypes::detail {
@@ -79,8 +81,14 @@ int IndexAfterUnit(const LiteralText& text) {
 TimeUnit FindUnit(const LiteralText& text, UTypes_StatusCode& status, int& position) {
   status = UTypes_Error;
   // A position past the text is brought back to it: nothing beyond is read.
-  long index = (position < text.length() ? position : text.length()) - 2L;
-  if (index < 0) return TimeUnit_fs;
+  const int start = position < text.length() ? position : text.length();
+  // The first step goes two back; before the text, the caller sees where it
+  // went ("" leaves -2, "5" -1), held at the lowest int.
+  if (start < 2) {
+    position = start < INT_MIN + 2 ? INT_MIN : start - 2;
+    return TimeUnit_fs;
+  }
+  long index = start - 2L;
   int matched = -1;
   for (; index >= 0 && matched < 0; --index) {
     if (IsAsciiSpace(text[index])) continue;

@@ -12,6 +12,8 @@
 #include "integer/int128_model.h"
 #include "integer/integer_internals.h"
 #include "support/test_scale.h"
+#include "universaltypes/flat.h"
+#include "universaltypes/universal_time.h"
 
 namespace {
 
@@ -186,6 +188,63 @@ TEST(WordRoutes, DivisionHandsBackTheDigitRoutesRemainderToo) {
       ASSERT_EQ(0, std::memcmp(&fast[0], &reference[0], sizeof fast[0])) << context;
     }
   }
+}
+
+// The flat calls that report overflow by status against the class
+// operators that throw it: the same record, or the same code with the
+// result record untouched, and the same status word afterwards.
+struct FlatOutcome {
+  int status;
+  std::array<unsigned char, 24> bytes;
+  int statusWord;
+  bool operator==(const FlatOutcome&) const = default;
+};
+
+template <typename Record, typename Call>
+FlatOutcome FlatOutcomeOf(Call call) {
+  UniversalInteger resetsTheStatusWord(IntegerHighChoice);
+  Record result = Record();
+  FlatOutcome outcome{call(result), {}, 0};
+  std::memcpy(outcome.bytes.data(), &result, sizeof result);
+  outcome.statusWord = UniversalInteger::Status();
+  return outcome;
+}
+
+template <typename Record, typename Operation>
+FlatOutcome ClassOutcomeOf(Operation operation) {
+  return FlatOutcomeOf<Record>([&](Record& result) {
+    return StatusOf([&] { result = operation(); });
+  });
+}
+
+UniversalTime TimeOf(const UniversalInteger& ticks, std::uint64_t choice) {
+  static constexpr double kOffsets[] = {0.0, 0.5, 0.75, 0.999999999999, -0.25, 1.5, -0.0};
+  return UniversalTime(ticks, UniversalReal(kOffsets[choice % std::size(kOffsets)]));
+}
+
+TEST(FlatCalls, ReportWhatTheClassOperatorsThrowWithTheSameStatusWord) {
+  RecordSource source(kSeed + 2);
+  const long cases = ScaledCount(100000);
+  for (long index = 0; index < cases; ++index) {
+    const UniversalInteger a = source.Next(), b = index % 4 == 0 ? Negated(a) : source.Next();
+    const UniversalTime s = TimeOf(a, static_cast<std::uint64_t>(index)), t = TimeOf(b, index / 7u);
+    UniversalTime::Set_AnalogExists(index % 2 == 0);
+    const std::string context = "seed " + std::to_string(kSeed + 2) + ", case " + std::to_string(index) +
+                                ": " + RecordText(a) + " and " + RecordText(b);
+    ASSERT_EQ(FlatOutcomeOf<UniversalInteger>([&](auto& r) { return UniversalIntegerPlusUniversalInteger(&a, &b, &r); }),
+              ClassOutcomeOf<UniversalInteger>([&] { return a + b; }))
+        << "+, " << context;
+    ASSERT_EQ(FlatOutcomeOf<UniversalInteger>([&](auto& r) { return UniversalIntegerMinusUniversalInteger(&a, &b, &r); }),
+              ClassOutcomeOf<UniversalInteger>([&] { return a - b; }))
+        << "-, " << context;
+    ASSERT_EQ(FlatOutcomeOf<UniversalTime>([&](auto& r) { return UniversalTimePlusUniversalTime(&s, &t, &r); }),
+              ClassOutcomeOf<UniversalTime>([&] { return s + t; }))
+        << "time +, " << context;
+    ASSERT_EQ(FlatOutcomeOf<UniversalTime>([&](auto& r) { return UniversalTimeMinusUniversalTime(&s, &t, &r); }),
+              ClassOutcomeOf<UniversalTime>([&] { return s - t; }))
+        << "time -, " << context;
+  }
+  UniversalTime::Set_AnalogExists(true);
 }
 
 }  // namespace

@@ -41,52 +41,44 @@ class TimeTextTest(SwitchesRestored):
 
 
 class TimeArithmeticTest(SwitchesRestored):
-    def test_operators_map_onto_the_flat_functions(self):
+    def test_operators_are_exact(self):
         ns = Time.parse("1 ns")
-        self.assertEqual(Time.parse("1.000005 ns"), ns + 5)
-        self.assertEqual(Time.parse("1.000005 ns"), 5 + ns)
-        self.assertEqual(Time.parse("999.995 ps"), ns - Integer(5))
+        self.assertEqual(Time.parse("1.000005 ns"), ns + Time(5))
+        self.assertEqual(Time.parse("999.995 ps"), ns - Time(Integer(5)))
         self.assertEqual(Time.parse("4.5 ns"), 3 * Time.parse("1.5 ns"))
         self.assertEqual(Time.parse("500 ps"), ns * Real(0.5))
         self.assertEqual(Time.parse("250 ps"), ns / Integer(4))
         self.assertEqual(Time.parse("2.5 fs"), Time(10) / 4)
         self.assertEqual(Time.parse("2 ns"), abs(Time.parse("-2 ns")))
+        self.assertEqual(2**31, int((Time(1) * 2**31).ticks))
+        self.assertEqual(Time(1), Time(10**18) / 10**18)
+        self.assertEqual(Time("6.4 ns"), Time("1 sec") / Fraction("156.25e6"))
 
-    def test_reals_added_to_times_count_seconds_and_leave_operands(self):
-        one = Time(1)
-        self.assertEqual(Time(2), one + Real(1e-15))
-        self.assertEqual(Time.parse("750 ms"), Time.parse("1 sec") - 0.25)
-        self.assertEqual(Time(1), one)
+    def test_plain_numbers_do_not_mix_with_times(self):
+        for operation in (lambda t: t + 1.5, lambda t: 1 + t, lambda t: t < 1.5,
+                          lambda t: t - Integer(1), lambda t: t == 0):
+            with self.assertRaisesRegex(TypeError, r"Time\(x, 'sec'\)"):
+                operation(Time("1 ns"))
 
     def test_failures_raise_by_status(self):
         with self.assertRaises(OverflowError):
-            Time(MAX) + 1
+            Time(MAX) + Time(1)
+        with self.assertRaises(OverflowError):
+            Time("1 hr") * 2000000000 * 2000000000
         with self.assertRaises(ZeroDivisionError):
             Time(5) / 0
         with self.assertRaises(ZeroDivisionError):
             Time(5) / 0.0
         with self.assertRaises(ValueError):
             Time(5) * float("nan")
-        with self.assertRaises(OverflowError):
-            Time(5) * 2**31
 
-    def test_comparisons_follow_the_analog_flag(self):
+    def test_comparisons_and_hashes_follow_the_analog_flag(self):
         half = Time(1) / 2
-        self.assertTrue(half > 0 and half != Time(0) and Time(0) < half)
+        self.assertTrue(half > Time(0) and half != Time(0) and Time(0) < half and half)
         set_analog(False)
-        self.assertTrue(half == 0 and half == Time(0) and not half != 0)
-        with self.assertRaises(TypeError):
-            hash(half)
+        self.assertTrue(half == Time(0) and not half != Time(0) and not half)
+        self.assertEqual(hash(Time(0)), hash(half))
 
-
-class IntegerAndRealTest(unittest.TestCase):
-    def test_integer_status_codes_and_the_negative_zero(self):  # the rest: test_integer_differential
-        with self.assertRaises(OverflowError):
-            Integer(MAX + 1)
-        wrapped = Integer(-(2**48)) * 2**48
-        self.assertEqual(("-0", 0, -1), (str(wrapped), int(wrapped), wrapped.sign))
-        self.assertNotEqual(Integer(0), wrapped)
-        self.assertEqual(Integer(0), -Integer(0))
 
     def test_real_operators_are_double_operations(self):
         rng = random.Random(7)

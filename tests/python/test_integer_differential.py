@@ -4,6 +4,7 @@ digit count (digits drawn towards long division's hard cases) and the
 boundaries 2^(16k) - 1, 2^(16k), 2^(16k) + 1 and 2^96 - 1, of both signs.
 """
 import operator
+from fractions import Fraction
 import random
 import unittest
 
@@ -44,26 +45,20 @@ def signed(value):  # the library holds zero with sign +1
 
 
 def model(name, a, b):
-    """The library's (sign, magnitude), or the exception it must raise. A
-    product keeps the signs' product even when it wraps to zero."""
-    if name in ("+", "-"):
-        result = a + b if name == "+" else a - b
-        return OverflowError if abs(result) > MAX else signed(result)
-    if name == "*":
-        if a == 0 or b == 0:
-            return (1, 0)
-        return (sign_of(a) * sign_of(b), (abs(a) * abs(b)) % 2**96)
-    if name == "mod":
-        return signed(a if b == 0 else a % b)
-    if a == 0 or (name == "rem" and b == 0):
-        return (1, 0)
+    """The exact (sign, magnitude), a Fraction for /, or the exception the
+    binding must raise."""
+    if b == 0 and name in ("/", "//", "rem", "mod"):
+        return ZeroDivisionError
     if name == "/":
-        return ZeroDivisionError if b == 0 else signed(sign_of(a) * sign_of(b) * (abs(a) // abs(b)))
-    return signed(sign_of(a) * (abs(a) % abs(b)))
+        return Fraction(a, b)
+    result = {"+": lambda: a + b, "-": lambda: a - b, "*": lambda: a * b,
+              "//": lambda: a // b, "mod": lambda: a % b,
+              "rem": lambda: sign_of(a) * (abs(a) % abs(b))}[name]()
+    return OverflowError if abs(result) > MAX else signed(result)
 
 
 OPERATIONS = {
-    "+": operator.add, "-": operator.sub, "*": operator.mul, "/": operator.truediv,
+    "+": operator.add, "-": operator.sub, "*": operator.mul, "/": operator.truediv, "//": operator.floordiv,
     "rem": lambda x, y: x.rem(y) if isinstance(x, Integer) else Integer(x).rem(y),
     "mod": operator.mod,
 }
@@ -78,6 +73,8 @@ def through_binding(function, a, b, form):
         result = function(left, right)
     except (OverflowError, ZeroDivisionError) as error:
         return type(error)
+    if isinstance(result, Fraction):
+        return result
     return (result.sign, abs(int(result)))
 
 

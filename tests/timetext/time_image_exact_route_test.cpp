@@ -56,10 +56,11 @@ UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
 UniversalTime TimeOf(const Case& c) { return TimeRecord(I(c.magnitude, c.sign), c.offset); }
 
 // The unit the size picks, by the library's own time order: the largest of
-// fs to sec that the magnitude (offset included) is not below.
+// fs to sec that the magnitude (offset included, a negative time's negation
+// as the product by -1 gives it) is not below.
 int UnitBySize(const UniversalTime& time) {
   const UniversalTime zero;
-  const UniversalTime magnitude = time < zero ? zero - time : time;
+  const UniversalTime magnitude = time < zero ? time * -1 : time;
   for (int unit = 1; unit <= kSec; ++unit) {
     if (magnitude < UniversalTime(I(kFemtoseconds[unit]))) return unit - 1;
   }
@@ -78,14 +79,32 @@ std::string ImageOrThrown(Print print) {
   }
 }
 
+// A negative time (a zero of either sign is not one) is printed as "-" and
+// the image of its negation, normalised as the library normalises it: an
+// offset above zero borrows a tick and leaves 1 - offset, which rounds to
+// 1.0 and carries back when the offset is below 2^-54.
+struct Unsigned {
+  bool negative;
+  u128 magnitude;
+  double offset;
+};
+
+Unsigned UnsignedOf(const Case& c) {
+  const bool negative = c.sign < 0 && c.magnitude != 0 &&
+                        (std::isnan(c.offset) || -static_cast<double>(c.magnitude) + c.offset < 0.0);
+  if (!negative || !(c.offset > 0.0)) return {negative, c.magnitude, negative ? -c.offset : c.offset};
+  const double left = 1.0 + -c.offset;
+  return left >= 1.0 ? Unsigned{true, c.magnitude, left - 1.0} : Unsigned{true, c.magnitude - 1, left};
+}
+
 std::string DivisionRouteImage(const Case& c, int unit) {
-  const bool negative = Normalised(c.sign, c.magnitude).sign < 0;
+  const Unsigned shown = UnsignedOf(c);
   const u128 size = kFemtoseconds[unit];
-  i128 quotient = static_cast<i128>(c.magnitude / size);
+  i128 quotient = static_cast<i128>(shown.magnitude / size);
   // Converted as the division route converts it, by the library's own
   // integer-to-real conversion: min and hr remainders pass 2^53, where it rounds.
-  const double remainder = static_cast<double>(UniversalReal(I(c.magnitude % size)));
-  double fraction = (negative ? remainder - c.offset : remainder + c.offset) / static_cast<double>(size);
+  const double remainder = static_cast<double>(UniversalReal(I(shown.magnitude % size)));
+  double fraction = (remainder + shown.offset) / static_cast<double>(size);
   if (!std::isnan(fraction) && (fraction < 0.0 || fraction >= 1.0)) {
     const double whole = std::floor(fraction);
     quotient = quotient + static_cast<i128>(whole);
@@ -96,7 +115,7 @@ std::string DivisionRouteImage(const Case& c, int unit) {
       I(static_cast<u128>(quotient < 0 ? -quotient : quotient), quotient < 0 ? -1 : 1);
   char text[128];
   integerPart.PrintToBuffer(text, fraction, unit >= kSec ? 15 : 12);
-  return std::string(negative ? "-" : "") + text + " " + kUnitNames[unit];
+  return std::string(shown.negative ? "-" : "").append(text).append(" ").append(kUnitNames[unit]);
 }
 
 std::string ExpectedImage(const Case& c) {
@@ -236,15 +255,16 @@ TEST(TimeImageExactRoute, UnusualRecordsKeepTheDivisionRoutesImages) {
     int unit;
     const char* image;
   } cases[] = {
-      // A negative zero, and a count over zero words, read as below zero.
-      {-1, 0, 0, 0, 0.0, 2, "-0 ns"}, {-1, 0, 0, 0, 0.0, kAutomatic, "-0 fs"}, {-1, 2, 0, 0, 0.0, kSec, "-0 sec"},
-      // A negative count reads as below zero whatever the sign.
-      {1, -3, 1500000, 0, 0.0, 2, "-0 ns"},
+      // A negative zero, and a count over zero words, are zero: no minus.
+      {-1, 0, 0, 0, 0.0, 2, "0 ns"}, {-1, 0, 0, 0, 0.0, kAutomatic, "0 fs"}, {-1, 2, 0, 0, 0.0, kSec, "0 sec"},
+      {-1, 0, 0, 0, 0.5, 2, "5e-07 ns"}, {-1, 0, 0, 0, 0.5, kAutomatic, "0.5 fs"},
+      // A negative count covers no words: zero.
+      {1, -3, 1500000, 0, 0.0, 2, "0 ns"},
       // Counts short of the words: the comparisons see less than the division.
       {1, 1, 15000000, 9, 0.0, kAutomatic, "15000 ps"}, {1, 1, 15000000, 9, 0.0, 2, "15 ns"},
       {1, 9, 1500000, 0, 0.0, kAutomatic, "1.5e-09 sec"},
-      // Signs other than +-1: the order flips for all but +1.
-      {0, 2, 1500000, 0, 0.0, 2, "-1.5 ns"}, {2, 2, 1500000, 0, 0.0, kAutomatic, "1.5e-09 sec"},
+      // Signs other than +-1: the sign of the value decides the minus.
+      {0, 2, 1500000, 0, 0.0, 2, "1.5 ns"}, {2, 2, 1500000, 0, 0.0, kAutomatic, "1.5e-09 sec"},
       {-2, 2, 1500000, 0, 0.0, kAutomatic, "-1.5e-09 sec"},
       // The smallest offset makes the fraction nonzero: no compaction.
       {1, 2, 10000000, 0, tiny, 0, "10000000 fs"}, {1, 2, 10000000, 0, tiny, kSec, "1e-08 sec"},

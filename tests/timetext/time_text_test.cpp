@@ -44,6 +44,7 @@ TEST(TimeLiteral, WellFormedLiteralsAreExact) {
 }
 
 TEST(TimeUnits, FoundAfterTheNumberAndStandingApartFromIt) {
+  constexpr int kUnchecked = 1 << 30;
   const std::pair<const char*, int> ends[] = {{"ns", 2}, {"10ns", 4}, {"  1.5   ns  tail", 10}, {"16#FF# ns", 9},
                                               {"5", 1},  {"", 0},     {nullptr, 0}};
   for (const auto& [text, end] : ends) EXPECT_EQ(IndexToStringAfterTimeUnit(text), end) << (text ? text : "null");
@@ -51,20 +52,21 @@ TEST(TimeUnits, FoundAfterTheNumberAndStandingApartFromIt) {
     const char* text;
     TimeUnit unit;
     UTypes_StatusCode status;
-    int position;  // -2: not checked
+    int position;  // kUnchecked: not checked
   } cases[] = {
       {"5 sec", TimeUnit_sec, UTypes_OK, 1},      {"1 ns", TimeUnit_ns, UTypes_OK, 1},
       {"  ns", TimeUnit_ns, UTypes_OK, 0},        {"5 NS", TimeUnit_ns, UTypes_OK, 1},
-      {"1.5 Hr", TimeUnit_hr, UTypes_OK, 3},      {"10ns", TimeUnit_ns, UTypes_Error, -2},
-      {"5 secs", TimeUnit_sec, UTypes_Error, -2}, {"5 xs", TimeUnit_fs, UTypes_Error, -1},
-      {"5", TimeUnit_fs, UTypes_Error, -2},
+      {"1.5 Hr", TimeUnit_hr, UTypes_OK, 3},      {"10ns", TimeUnit_ns, UTypes_Error, kUnchecked},
+      {"5 secs", TimeUnit_sec, UTypes_Error, kUnchecked}, {"5 xs", TimeUnit_fs, UTypes_Error, -1},
+      // The first step's two back, before the text, is where position ends.
+      {"5", TimeUnit_fs, UTypes_Error, -1},         {"", TimeUnit_fs, UTypes_Error, -2},
   };
   for (const auto& c : cases) {
     int position = IndexToStringAfterTimeUnit(c.text);
     UTypes_StatusCode status = UTypes_OK;
     EXPECT_EQ(Get_TimeUnitFromString(c.text, status, position), c.unit) << c.text;
     EXPECT_EQ(status, c.status) << c.text;
-    EXPECT_TRUE(c.position == -2 || position == c.position) << c.text;
+    EXPECT_TRUE(c.position == kUnchecked || position == c.position) << c.text;
   }
   // A position past the end of the text reads nothing beyond it.
   UTypes_StatusCode status;

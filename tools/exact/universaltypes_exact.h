@@ -98,7 +98,8 @@ UTX_API int UTX_ParseTimeLiteral(const char* text, size_t length, UniversalTime*
 /* The exact image of a time in femtoseconds: "<ticks> fs" while the offset
  * is zero, else the ticks and the exact decimal value of the offset, e.g.
  * "6399999 fs + 0.99999999999999997779553950749686919152736663818359375 fs".
- * A negative time is "-" and the image of its negation. Status 1 where it
+ * The ticks are floor(value) and the rest is in (0, 1), so the image reads
+ * as the sum it writes: -1.25 fs is "-2 fs + 0.75 fs". Status 1 where it
  * does not fit size (512 bytes always suffice). */
 UTX_API int UTX_FemtosecondImage(const UniversalTime* time, int analog, char* buffer,
                                  size_t size);

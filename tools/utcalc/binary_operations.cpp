@@ -24,6 +24,10 @@ T Operand(const Value& value) {
   return std::get<T>(value);
 }
 template <>
+Real Operand<Real>(const Value& value) {
+  return RealOf(value);
+}
+template <>
 double Operand<double>(const Value& value) {
   return DoubleOf(value);
 }
@@ -71,13 +75,19 @@ struct Rule {
   Value (*apply)(const Value& left, const Value& right);
 };
 
+Value ResultValue(const Real& real) { return RealValue{real, std::nullopt}; }
+template <typename T>
+Value ResultValue(const T& value) {
+  return value;
+}
+
 // left op right; Swapped: right op left, for the operators that commute.
 template <typename Left, typename Right, typename Operation, bool Swapped = false>
 Value Apply(const Value& left, const Value& right) {
   if constexpr (Swapped) {
-    return Operation{}(Operand<Right>(right), Operand<Left>(left));
+    return ResultValue(Operation{}(Operand<Right>(right), Operand<Left>(left)));
   } else {
-    return Operation{}(Operand<Left>(left), Operand<Right>(right));
+    return ResultValue(Operation{}(Operand<Left>(left), Operand<Right>(right)));
   }
 }
 

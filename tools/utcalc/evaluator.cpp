@@ -5,6 +5,7 @@
 #include "calc_error.h"
 #include "operand_access.h"
 #include "operations.h"
+#include "value_image.h"
 
 namespace utcalc {
 
@@ -14,10 +15,10 @@ bool IsNotANumber(const Value& value) {
   return TypeOf(value) == ValueType::Real && !(RealOf(value) == RealOf(value));
 }
 
-// The library reports UTypes_Error for a zero divisor and for a NaN where
-// ticks must come from a real; the operands tell which.
-[[noreturn]] void ReportLibraryFailure(UTypes_StatusCode code, int column, const Value& left,
-                                       const Value& right) {
+// UTypes_Error means a zero divisor, or a NaN where ticks must come from a
+// real; the operands tell which.
+[[noreturn]] void ReportFailure(UTypes_StatusCode code, int column, const Value& left,
+                                const Value& right) {
   if (code == UTypes_Overflow) throw CalcError{column, "overflow beyond the 96-bit range"};
   if (IsNotANumber(left) || IsNotANumber(right)) {
     throw CalcError{column, "no value: a real that is not a number"};
@@ -32,45 +33,98 @@ Value Checked(Operation operation, int column, const std::string& mismatch, cons
   try {
     result = operation();
   } catch (const UTypes_StatusCodeException& exception) {
-    ReportLibraryFailure(exception.Get_StatusCode(), column, left, right);
+    ReportFailure(exception.Get_StatusCode(), column, left, right);
   }
   if (!result) throw CalcError{column, "type mismatch: " + mismatch};
   return *result;
 }
 
-Value EvaluateUnary(const Node& node) {
-  const Value operand = Evaluate(*node.operand);
-  const std::string mismatch = std::string(OperatorText(node.op)) + " " + TypeName(TypeOf(operand));
-  return Checked([&] { return ApplyUnary(node.op, operand); }, node.column, mismatch, operand,
-                 operand);
+Value ZeroLike(const Value& operand) {
+  if (TypeOf(operand) == ValueType::Time) return UniversalTime::Get_TheConstantZero();
+  return UniversalInteger::Get_TheConstantZero();
 }
 
-Value EvaluateChain(const Node& node) {
-  Value value = Evaluate(*node.operand);
-  for (const Link& link : node.links) {
-    const Value left = value;
-    const Value right = Evaluate(*link.operand);
-    const std::string mismatch = std::string(TypeName(TypeOf(left))) + " " + OperatorText(link.op) +
-                                 " " + TypeName(TypeOf(right));
-    value = Checked(
-        [&] {
-          return IsComparison(link.op) ? Compare(link.op, left, right)
-                                       : ApplyBinary(link.op, left, right);
-        },
-        link.column, mismatch, left, right);
+class Evaluator {
+ public:
+  explicit Evaluator(const EvaluationMode& mode) : mode_(mode) {}
+
+  Value Run(const Node& node) {
+    switch (node.kind) {
+      case Node::Kind::Literal: return node.value;
+      case Node::Kind::Unary: return Unary(node);
+      case Node::Kind::Chain: return Chain(node);
+    }
+    return node.value;
   }
-  return value;
-}
+
+ private:
+  // Exactly, a negated integer or time is 0 - operand by the exact rule; a
+  // real keeps its literal's decimal.
+  Value Unary(const Node& node) {
+    const Value operand = Run(*node.operand);
+    const std::string mismatch =
+        std::string(OperatorText(node.op)) + " " + TypeName(TypeOf(operand));
+    const bool exactNegation = node.op == Operator::Minus && !mode_.library &&
+                               (TypeOf(operand) == ValueType::Integer ||
+                                TypeOf(operand) == ValueType::Time);
+    if (exactNegation) return Binary(Operator::Minus, node.column, ZeroLike(operand), operand);
+    return Checked([&] { return ApplyUnary(node.op, operand); }, node.column, mismatch, operand,
+                   operand);
+  }
+
+  Value Chain(const Node& node) {
+    Value value = Run(*node.operand);
+    for (const Link& link : node.links) {
+      const Value left = value;
+      value = Binary(link.op, link.column, left, Run(*link.operand));
+    }
+    return value;
+  }
+
+  Value Binary(Operator op, int column, const Value& left, const Value& right) {
+    const std::string mismatch = std::string(TypeName(TypeOf(left))) + " " + OperatorText(op) +
+                                 " " + TypeName(TypeOf(right));
+    if (IsComparison(op)) {
+      return Checked([&] { return Compare(op, left, right); }, column, mismatch, left, right);
+    }
+    if (mode_.library) {
+      const Value value =
+          Checked([&] { return ApplyBinary(op, left, right); }, column, mismatch, left, right);
+      NoteExactDifference(column, value, left, op, right);
+      return value;
+    }
+    return Checked(
+        [&] {
+          std::optional<Value> exact = ApplyExact(op, left, right);
+          return exact ? exact : ApplyBinary(op, left, right);
+        },
+        column, mismatch, left, right);
+  }
+
+  void NoteExactDifference(int column, const Value& value, const Value& left, Operator op,
+                           const Value& right) const {
+    std::string exact;
+    try {
+      const std::optional<Value> exactValue = ApplyExact(op, left, right);
+      if (!exactValue) return;
+      exact = ExactImage(*exactValue);
+      if (exact == ExactImage(value)) return;
+      exact = "the exact value is " + exact;
+    } catch (const UTypes_StatusCodeException& exception) {
+      exact = exception.Get_StatusCode() == UTypes_Overflow ? "the exact value overflows"
+                                                            : "there is no exact value";
+    }
+    if (mode_.notes != nullptr) {
+      *mode_.notes << "utcalc: note: column " << column << ": the library's answer is inexact; "
+                   << exact << std::endl;
+    }
+  }
+
+  const EvaluationMode& mode_;
+};
 
 }  // namespace
 
-Value Evaluate(const Node& node) {
-  switch (node.kind) {
-    case Node::Kind::Literal: return node.value;
-    case Node::Kind::Unary: return EvaluateUnary(node);
-    case Node::Kind::Chain: return EvaluateChain(node);
-  }
-  return node.value;
-}
+Value Evaluate(const Node& node, const EvaluationMode& mode) { return Evaluator(mode).Run(node); }
 
 }  // namespace utcalc

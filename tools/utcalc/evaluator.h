@@ -2,14 +2,23 @@
 #ifndef UTCALC_EVALUATOR_H
 #define UTCALC_EVALUATOR_H
 
+#include <ostream>
+
 #include "syntax_tree.h"
 #include "value.h"
 
 namespace utcalc {
 
-// Throws CalcError at the operator that fails: a type mismatch, or the
-// library's overflow, division by zero or NaN.
-Value Evaluate(const Node& node);
+struct EvaluationMode {
+  // false: exactly, through the exact layer. true: with the library's own
+  // operators, each answer that differs from the exact one noted on notes.
+  bool library = false;
+  std::ostream* notes = nullptr;
+};
+
+// Throws CalcError at the operator that fails: a type mismatch, an overflow,
+// a division by zero or a NaN.
+Value Evaluate(const Node& node, const EvaluationMode& mode);
 
 }  // namespace utcalc
 

@@ -4,12 +4,13 @@ namespace utcalc {
 
 const char* UsageLine() {
   return "usage: utcalc [--unit U | --fs | --hex] [--analog | --no-analog] [--based | --no-based] "
-         "[--help] [--version] [expression]";
+         "[--lib] [--help] [--version] [expression]";
 }
 
 const char* HelpText() {
-  return R"(utcalc: a calculator over the universal integer, real and time types,
-with exactly the semantics of libzr_universaltypes.
+  return R"(utcalc: a calculator over the universal integer, real and time types of
+libzr_universaltypes, with exact answers: a result is exact, rounded to a
+time record by the literal rule, or an error.
 
 usage: utcalc [options] [--] [expression]
 
@@ -23,20 +24,24 @@ runs to the end of the line; blank lines are skipped.
 options:
   --unit U       write times in unit U: fs ps ns us ms sec min hr, or auto
                  (the default): the largest unit in which a time is at least 1
-  --fs           write times as exact femtosecond ticks
+  --fs           write times as the exact tick count and, when there is one,
+                 the exact decimal of the sub-femtosecond rest ('1 fs + 0.5 fs')
   --hex          write times, integers and reals as the library's hex images
   --analog       set the analog flag: offsets below 1 fs count (default)
   --no-analog    clear it: offsets are dropped by literals, sums, comparisons
   --based        allow based literals such as 16#FF# (default)
   --no-based     refuse them
+  --lib          evaluate with the library's own operators, as a host that
+                 calls it computes; where that answer differs from the exact
+                 one, a note on standard error gives the exact value
   --help, -h     this text
   --version      the version of utcalc
 
 grammar, lowest precedence first:
   expression  := sum [ ( = | /= | < | <= | > | >= ) sum ]
-  sum         := term { ( + | - ) term }
+  sum         := [ + | - ] term { ( + | - ) term }
   term        := factor { ( * | / | rem | mod ) factor }
-  factor      := ( + | - | abs ) factor | primary
+  factor      := abs primary | primary
   primary     := time | integer | real | unit | name | ( expression )
   line        := [ name := ] expression [ in unit ]
   name        := letters, digits, single '_' between; ans is the last result
@@ -48,16 +53,21 @@ grammar, lowest precedence first:
 types:
   time + - time, time + - integer (ticks), integer + time
   time * / integer, time * / real, integer * time, real * time
-  time / time gives the integer quotient of the tick counts
-  integer + - * / rem mod integer (products keep 96 bits, as the library)
+  time / time gives the integer quotient (truncated), time rem mod time
+  integer + - * / rem mod integer (rem: the sign of the dividend, mod: the
+    sign of the divisor)
   real + - * / real; integer and real multiply as reals, real / integer
   comparisons between equal types and between time and integer
+A sign applies to the whole first term ('- 7 mod 3' is -(7 mod 3)); after
+another operator it needs parentheses: '2 * (-3)'.
+A result beyond 2^96 - 1 (fs) is an overflow error. A real literal scales a
+time as the exact decimal it spells; a computed real as its double's exact
+value.
 "in" writes one time in that unit; "name :=" defines a name for the session
 (matched in any case; a unit, an operator or a keyword cannot be one).
-Every result comes from the library's own operators. Times are written in the
-largest unit in which they are at least 1 (min and hr included) by the
-library's image of that unit, integers in decimal, reals in scientific
-notation (exponents with their sign, no leading zeros: 1.5e+3, 1e-9).
+Times are written in the largest unit in which they are at least 1 (min and
+hr included), integers in decimal, reals in scientific notation (exponents
+with their sign, no leading zeros: 1.5e+3, 1e-9).
 
 examples:
   utcalc '16#FF# ns / 3'          85 ns
@@ -74,9 +84,9 @@ session on a terminal: when the last line failed), 2 for a bad option.
 
 const char* SessionHelpText() {
   return R"(expression  := sum [ ( = | /= | < | <= | > | >= ) sum ]
-sum         := term { ( + | - ) term }
+sum         := [ + | - ] term { ( + | - ) term }
 term        := factor { ( * | / | rem | mod ) factor }
-factor      := ( + | - | abs ) factor | primary
+factor      := abs primary | primary
 primary     := number unit | number | unit | name | ( expression )
 line        := [ name := ] expression [ in unit ]; ans: the last result
 units: fs ps ns us ms sec min hr; "--" starts a comment.

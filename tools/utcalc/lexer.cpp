@@ -6,18 +6,15 @@
 
 #include "ascii_case.h"
 #include "calc_error.h"
+#include "literal_extent.h"
 #include "unit_names.h"
 
 namespace utcalc {
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsWordCharacter(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
-bool IsNumberCharacter(char c) { return IsWordCharacter(c) || c == '#' || c == '.'; }
 
 class Lexer {
  public:
@@ -39,7 +36,7 @@ class Lexer {
   // so a comment can only start where a token would.
   bool AtComment() const { return At(position_) == '-' && At(position_ + 1) == '-'; }
   void SkipSpace() {
-    while (IsSpace(At(position_))) ++position_;
+    while (utx::IsLiteralSpace(At(position_))) ++position_;
   }
 
   Token Next() {
@@ -49,32 +46,12 @@ class Lexer {
     return Punctuation();
   }
 
-  // An exponent's sign belongs to the number: '1e-3', '16#1#E+A'.
-  std::size_t NumberEnd(std::size_t index) const {
-    while (IsNumberCharacter(At(index)) ||
-           ((At(index) == '+' || At(index) == '-') &&
-            (At(index - 1) == 'e' || At(index - 1) == 'E') && IsHexDigit(At(index + 1)))) {
-      ++index;
-    }
-    return index;
-  }
-
-  std::size_t WordEnd(std::size_t index) const {
-    while (IsWordCharacter(At(index))) ++index;
-    return index;
-  }
-
   Token NumberOrTimeLiteral() {
     const std::size_t start = position_;
-    const std::size_t end = NumberEnd(start);
+    const std::size_t end = utx::NumberEnd(line_, start);
     RefuseAttachedUnit(start, end);
-    std::size_t unitStart = end;
-    while (IsSpace(At(unitStart))) ++unitStart;
-    const std::size_t unitEnd = WordEnd(unitStart);
-    const bool timeLiteral = unitStart > end && IsLetter(At(unitStart)) &&
-                             UnitNamed(line_.substr(unitStart, unitEnd - unitStart)).has_value();
-    position_ = timeLiteral ? unitEnd : end;
-    return {timeLiteral ? TokenKind::TimeLiteral : TokenKind::Number,
+    position_ = utx::TimeLiteralEnd(line_, end);
+    return {position_ > end ? TokenKind::TimeLiteral : TokenKind::Number,
             std::string(line_.substr(start, position_ - start)), Column(start)};
   }
 
@@ -92,7 +69,7 @@ class Lexer {
 
   Token Word() {
     const std::size_t start = position_;
-    position_ = WordEnd(start);
+    position_ = utx::WordEnd(line_, start);
     const std::string word(line_.substr(start, position_ - start));
     if (UnitNamed(word)) return {TokenKind::Unit, word, Column(start)};
     if (EqualsIgnoringCase(word, "in")) return {TokenKind::In, word, Column(start)};

@@ -1,8 +1,7 @@
-// Splits one expression line into tokens. Numbers are taken whole as the
-// library's literal grammar writes them (digits, letters of based digits,
-// '_', '#', '.', an exponent's sign); whether the text is a valid literal is
-// for the library's parser to say later. "--" starts a comment, which
-// runs to the end of the line.
+// Splits one expression line into tokens. Numbers and time literals end
+// where the exact layer's literal extent says (the rule Python's Time.parse
+// shares); whether the text is a valid literal is for the library's parser
+// to say later. "--" starts a comment, which runs to the end of the line.
 #ifndef UTCALC_LEXER_H
 #define UTCALC_LEXER_H
 

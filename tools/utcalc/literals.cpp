@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "calc_error.h"
+#include "exact_values.h"
 #include "universaltypes/time_text.h"
 
 namespace utcalc {
@@ -79,19 +80,20 @@ class Reader {
 
   // Read as femtoseconds with the fraction kept in the offset, whatever the
   // analog flag says for times; exact up to the double sum of the two parts.
-  UniversalReal BasedReal() const {
+  RealValue BasedReal() const {
     struct AnalogForRead {
       bool saved = UniversalTime::Get_AnalogExists();
       AnalogForRead() { UniversalTime::Set_AnalogExists(true); }
       ~AnalogForRead() { UniversalTime::Set_AnalogExists(saved); }
     } analog;
     const UniversalTime time = Parse(token_.text + " fs");
-    return UniversalReal(time.UniversalToPhysicalTime()) + time.Get_OffsetTime();
+    return RealValue{UniversalReal(time.UniversalToPhysicalTime()) + time.Get_OffsetTime(),
+                     std::nullopt};
   }
 
-  // strtod in the C locale the calculator never leaves; underscores only
-  // group digits.
-  UniversalReal DecimalReal() const {
+  // strtod in the C locale the calculator never leaves, and beside it the
+  // exact decimal; underscores only group digits.
+  RealValue DecimalReal() const {
     if (!IsDecimalReal(token_.text)) Refuse("not a literal");
     std::string digits;
     for (const char c : token_.text) {
@@ -99,7 +101,7 @@ class Reader {
     }
     const double value = std::strtod(digits.c_str(), nullptr);
     if (std::isinf(value)) Refuse("overflow beyond the range of a real");
-    return UniversalReal(value);
+    return RealValue{UniversalReal(value), utx::RationalFromText(digits)};
   }
 
   const Token& token_;

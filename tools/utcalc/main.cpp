@@ -1,7 +1,7 @@
-// utcalc: evaluates expressions over the universal types with the library's
-// own operators. Exit status 0, 1 when an expression failed, 2 for a bad
-// option. On a terminal (input and output both), lines are edited with
-// libedit when the build has it.
+// utcalc: evaluates expressions over the universal types exactly (or, with
+// --lib, with the library's own operators). Exit status 0, 1 when an
+// expression failed, 2 for a bad option. On a terminal (input and output
+// both), lines are edited with libedit when the build has it.
 #include <iostream>
 
 #include "help_text.h"

@@ -13,7 +13,8 @@ namespace utcalc {
 inline const UniversalInteger& IntegerOf(const Value& value) {
   return std::get<UniversalInteger>(value);
 }
-inline const UniversalReal& RealOf(const Value& value) { return std::get<UniversalReal>(value); }
+inline const UniversalReal& RealOf(const Value& value) { return std::get<RealValue>(value).real; }
+inline const RealValue& RealValueOf(const Value& value) { return std::get<RealValue>(value); }
 inline const UniversalTime& TimeOf(const Value& value) { return std::get<UniversalTime>(value); }
 inline double DoubleOf(const Value& value) { return static_cast<double>(RealOf(value)); }
 

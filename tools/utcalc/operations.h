@@ -12,6 +12,10 @@
 
 namespace utcalc {
 
+// The same operators evaluated exactly, for the operand pairs that have an
+// exact rule (every pair with an integer or a time); empty for the others.
+// Overflow and division by zero pass out as UTypes_StatusCodeException.
+std::optional<Value> ApplyExact(Operator op, const Value& left, const Value& right);
 std::optional<Value> ApplyBinary(Operator op, const Value& left, const Value& right);
 std::optional<Value> Compare(Operator op, const Value& left, const Value& right);
 // Operator::Plus, Operator::Minus (negation) or Operator::Abs.

@@ -39,6 +39,8 @@ class OptionReader {
       options_.analog = argument == "--analog";
     } else if (argument == "--based" || argument == "--no-based") {
       options_.basedLiterals = argument == "--based";
+    } else if (argument == "--lib") {
+      options_.libraryOperators = true;
     } else if (argument == "--fs") {
       SetStyle(Style::Ticks, argument);
     } else if (argument == "--hex") {

@@ -14,6 +14,7 @@ struct Options {
   OutputFormat output;
   bool analog = true;  // the library's own initial state
   bool basedLiterals = true;
+  bool libraryOperators = false;  // --lib: the library's own, lossy where it is
   bool help = false;
   bool version = false;
   std::optional<std::string> expression;

@@ -53,16 +53,21 @@ class Parser {
   }
 
   std::unique_ptr<Node> Relation() {
-    std::unique_ptr<Node> relation = Chain(&Parser::Sum, IsComparison, true);
+    std::unique_ptr<Node> relation = Chain(&Parser::Sum, &Parser::Sum, IsComparison, true);
     if (AtOperator(IsComparison)) throw CalcError{Peek().column, "comparisons do not chain"};
     return relation;
   }
-  std::unique_ptr<Node> Sum() { return Chain(&Parser::Term, IsAdding, false); }
-  std::unique_ptr<Node> Term() { return Chain(&Parser::Unary, IsMultiplying, false); }
+  // A sign leads a sum and applies to its whole first term: '- 7 mod 3' is
+  // -(7 mod 3).
+  std::unique_ptr<Node> Sum() { return Chain(&Parser::SignedTerm, &Parser::Term, IsAdding, false); }
+  std::unique_ptr<Node> Term() {
+    return Chain(&Parser::Factor, &Parser::Factor, IsMultiplying, false);
+  }
 
-  // operand (op operand)* at one precedence level; a comparison has one op.
-  std::unique_ptr<Node> Chain(Level operand, bool (*belongs)(Operator), bool single) {
-    std::unique_ptr<Node> first = (this->*operand)();
+  // first (op operand)* at one precedence level; a comparison has one op.
+  std::unique_ptr<Node> Chain(Level firstOperand, Level operand, bool (*belongs)(Operator),
+                              bool single) {
+    std::unique_ptr<Node> first = (this->*firstOperand)();
     if (!AtOperator(belongs)) return first;
     std::unique_ptr<Node> chain = MakeNode(Node::Kind::Chain, first->column);
     chain->operand = std::move(first);
@@ -73,16 +78,43 @@ class Parser {
     return chain;
   }
 
-  std::unique_ptr<Node> Unary() {
+  std::unique_ptr<Node> SignedTerm() {
     const Token& token = Peek();
-    const bool sign =
-        token.kind == TokenKind::Operator && (IsAdding(token.op) || token.op == Operator::Abs);
-    if (!sign) return Primary();
+    if (!AtOperator(IsAdding)) return Term();
     Take();
     std::unique_ptr<Node> node = MakeNode(Node::Kind::Unary, token.column);
     node->op = token.op;
-    node->operand = Nested(&Parser::Unary, token);
+    node->operand = Term();
     return node;
+  }
+
+  std::unique_ptr<Node> Factor() {
+    const Token& token = Peek();
+    if (AtOperator(IsAdding)) RefuseSign();
+    if (!AtOperator([](Operator op) { return op == Operator::Abs; })) return Primary();
+    Take();
+    if (AtOperator(IsAdding)) RefuseSign();
+    std::unique_ptr<Node> node = MakeNode(Node::Kind::Unary, token.column);
+    node->op = token.op;
+    node->operand = Nested(&Parser::Primary, token);
+    return node;
+  }
+
+  // A sign after another operator ('2 * -3', 'abs -3', '1 + -2') is no
+  // operand: the hint shows the parentheses that make it one.
+  [[noreturn]] void RefuseSign() const {
+    const Token& sign = Peek();
+    const Token& before = tokens_[position_ - 1];
+    const auto operandText = [&](std::size_t index) -> std::string {
+      const TokenKind kind = tokens_[index].kind;
+      const bool literal = kind == TokenKind::Number || kind == TokenKind::TimeLiteral ||
+                           kind == TokenKind::Unit;
+      return literal ? tokens_[index].text : "...";
+    };
+    const std::string left = position_ >= 2 ? operandText(position_ - 2) + " " : "";
+    throw CalcError{sign.column, "a sign cannot follow '" + before.text + "': write " +
+                                     (before.op == Operator::Abs ? "" : left) + before.text +
+                                     " (" + sign.text + operandText(position_ + 1) + ")"};
   }
 
   std::unique_ptr<Node> Primary() {

@@ -67,7 +67,8 @@ Session::Outcome Session::Evaluated(std::string_view line, std::optional<long> l
     const std::optional<std::string> defined = Names::TakeDefinition(tokens);
     const std::optional<Conversion> conversion = TakeConversion(tokens);
     names_.Resolve(tokens);
-    const Value value = Evaluate(*Parse(tokens, options_.basedLiterals));
+    const EvaluationMode mode{options_.libraryOperators, &err_};
+    const Value value = Evaluate(*Parse(tokens, options_.basedLiterals), mode);
     if (defined) names_.Define(*defined, value);
     names_.Answer(value);
     out_ << ImageOf(value, conversion ? ConvertedFormat(value, *conversion) : options_.output)

@@ -1,5 +1,6 @@
 // Sign and abs. Negation is the library's subtraction from its zero (as its
-// literal parser negates), or for reals the product by -1, which is exact.
+// literal parser negates), or for reals the product by -1, which is exact
+// (and negates a literal's decimal with it).
 #include "operand_access.h"
 #include "operations.h"
 
@@ -10,7 +11,11 @@ namespace {
 std::optional<Value> Negated(const Value& operand) {
   switch (TypeOf(operand)) {
     case ValueType::Integer: return UniversalInteger::Get_TheConstantZero() - IntegerOf(operand);
-    case ValueType::Real: return RealOf(operand) * -1;
+    case ValueType::Real: {
+      const std::optional<mpq_class>& literal = RealValueOf(operand).literal;
+      return RealValue{RealOf(operand) * -1,
+                       literal ? std::optional<mpq_class>(-*literal) : std::nullopt};
+    }
     case ValueType::Time: return UniversalTime::Get_TheConstantZero() - TimeOf(operand);
     default: return std::nullopt;
   }
@@ -37,7 +42,7 @@ std::optional<Value> ApplyUnary(Operator op, const Value& operand) {
   if (TypeOf(operand) == ValueType::Boolean) return std::nullopt;
   if (op == Operator::Minus) return Negated(operand);
   if (op != Operator::Abs) return operand;
-  if (IsZeroReal(operand)) return UniversalReal::Get_TheConstantZero();
+  if (IsZeroReal(operand)) return RealValue{UniversalReal::Get_TheConstantZero(), std::nullopt};
   return IsNegative(operand) ? Negated(operand) : operand;
 }
 

@@ -1,5 +1,7 @@
 #include "value.h"
 
+#include <cmath>
+
 namespace utcalc {
 
 const char* TypeName(ValueType type) {
@@ -10,6 +12,13 @@ const char* TypeName(ValueType type) {
     case ValueType::Boolean: return "boolean";
   }
   return "value";
+}
+
+std::optional<mpq_class> ExactReal(const RealValue& real) {
+  if (real.literal) return real.literal;
+  const double value = static_cast<double>(real.real);
+  if (!std::isfinite(value)) return std::nullopt;
+  return mpq_class(value);
 }
 
 }  // namespace utcalc

@@ -7,6 +7,7 @@
 #include "number_form.h"
 #include "operand_access.h"
 #include "universaltypes/time_text.h"
+#include "universaltypes_exact.h"
 
 namespace utcalc {
 
@@ -35,14 +36,12 @@ std::string RealImage(const UniversalReal& real, const OutputFormat& format) {
   return text;
 }
 
-// The library's fs image compacts trailing zeros ('1e+7 fs'); a whole tick
-// count is written in full from the integer image instead.
+// The exact tick count, and the exact decimal of the offset when it is not
+// zero.
 std::string TickImage(const UniversalTime& time) {
-  UTypes_StatusCode status = UTypes_OK;
-  if (time.Get_OffsetTime() == UniversalReal::Get_TheConstantZero()) {
-    return std::string(static_cast<const char*>(time.UniversalToPhysicalTime())) + " fs";
-  }
-  return TimeTickValueToString(time, TimeUnit_fs, status);
+  char text[512];
+  UTX_FemtosecondImage(&time, 1, text, sizeof text);
+  return text;
 }
 
 std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
@@ -76,6 +75,11 @@ std::string DecimalOrHexImage(const Value& value, const OutputFormat& format) {
 std::string ImageOf(const Value& value, const OutputFormat& format) {
   std::string image = DecimalOrHexImage(value, format);
   return format.style == Style::Hexadecimal ? image : InOneNumberForm(std::move(image));
+}
+
+std::string ExactImage(const Value& value) {
+  if (TypeOf(value) == ValueType::Time) return TickImage(TimeOf(value));
+  return ImageOf(value, OutputFormat{});
 }
 
 }  // namespace utcalc

@@ -10,6 +10,9 @@
 namespace utcalc {
 
 std::string ImageOf(const Value& value, const OutputFormat& format);
+// Exact and complete: times as femtosecond ticks and the offset's exact
+// decimal, integers in decimal.
+std::string ExactImage(const Value& value);
 
 }  // namespace utcalc
 

@@ -1,0 +1,234 @@
+#include "exact_values.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+namespace utx {
+
+namespace {
+
+// The record layouts as the flat interface writes them.
+struct IntegerLayout {
+  std::int16_t sign;
+  std::int16_t digitCount;
+  std::uint32_t words[3];
+};
+static_assert(sizeof(IntegerLayout) == sizeof(UniversalInteger));
+static_assert(std::is_trivially_copyable_v<UniversalInteger>);
+static_assert(std::is_trivially_copyable_v<UniversalTime>);
+constexpr std::size_t kOffsetPosition = 16;
+constexpr int kMaximumExponent = 5000;
+
+IntegerLayout LayoutOf(const UniversalInteger& integer) {
+  IntegerLayout layout;
+  std::memcpy(&layout, &integer, sizeof layout);
+  return layout;
+}
+
+mpz_class Floor(const mpq_class& value) {
+  mpz_class result;
+  mpz_fdiv_q(result.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
+  return result;
+}
+
+mpz_class Truncated(const mpq_class& value) {
+  mpz_class result;
+  mpz_tdiv_q(result.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
+  return result;
+}
+
+UniversalTime TimeOf(const UniversalInteger& ticks, double offset) {
+  UniversalTime time;
+  std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
+  offset += 0.0;  // a zero offset is +0.0
+  std::memcpy(reinterpret_cast<unsigned char*>(&time) + kOffsetPosition, &offset, sizeof offset);
+  return time;
+}
+
+double OffsetOf(const UniversalTime& time) {
+  double offset;
+  std::memcpy(&offset, reinterpret_cast<const unsigned char*>(&time) + kOffsetPosition,
+              sizeof offset);
+  return offset;
+}
+
+// floor(n * 2^shift / d) and whether the rest is above, at or below half.
+int QuotientAndHalf(const mpz_class& n, const mpz_class& d, long shift, mpz_class& quotient) {
+  mpz_class scaledN = n, scaledD = d;
+  if (shift >= 0) {
+    scaledN <<= shift;
+  } else {
+    scaledD <<= -shift;
+  }
+  mpz_class rest;
+  mpz_fdiv_qr(quotient.get_mpz_t(), rest.get_mpz_t(), scaledN.get_mpz_t(), scaledD.get_mpz_t());
+  return cmp(mpz_class(rest * 2), scaledD);
+}
+
+// Digits with nothing else, from index; the index past them.
+std::size_t DigitsEnd(std::string_view text, std::size_t index) {
+  while (index < text.size() && text[index] >= '0' && text[index] <= '9') ++index;
+  return index;
+}
+
+std::optional<long> Exponent(std::string_view text) {
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || DigitsEnd(text, 0) != text.size()) return std::nullopt;
+  long exponent = 0;
+  for (const char c : text) {
+    exponent = exponent * 10 + (c - '0');
+    if (exponent > kMaximumExponent) return std::nullopt;
+  }
+  return negative ? -exponent : exponent;
+}
+
+mpq_class PowerOfTen(long exponent) {
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(exponent < 0 ? -exponent : exponent));
+  return exponent < 0 ? mpq_class(mpz_class(1), power) : mpq_class(power);
+}
+
+std::optional<mpq_class> DecimalFromText(std::string_view text, std::size_t integerEnd) {
+  std::string digits(text.substr(0, integerEnd));
+  std::size_t index = integerEnd;
+  long exponent = 0;
+  if (index < text.size() && text[index] == '.') {
+    const std::size_t fractionEnd = DigitsEnd(text, index + 1);
+    if (fractionEnd == index + 1) return std::nullopt;
+    digits += text.substr(index + 1, fractionEnd - index - 1);
+    exponent = -static_cast<long>(fractionEnd - index - 1);
+    index = fractionEnd;
+  }
+  if (index < text.size() && (text[index] == 'e' || text[index] == 'E')) {
+    const std::optional<long> written = Exponent(text.substr(index + 1));
+    if (!written) return std::nullopt;
+    exponent += *written;
+    index = text.size();
+  }
+  if (index != text.size() || exponent < -2 * kMaximumExponent) return std::nullopt;
+  return mpq_class(mpz_class(digits, 10)) * PowerOfTen(exponent);
+}
+
+}  // namespace
+
+mpz_class IntegerValue(const UniversalInteger& integer) {
+  const IntegerLayout layout = LayoutOf(integer);
+  mpz_class value;
+  mpz_import(value.get_mpz_t(), 3, -1, sizeof(std::uint32_t), 0, 0, layout.words);
+  return layout.sign < 0 ? mpz_class(-value) : value;
+}
+
+std::optional<UniversalInteger> IntegerRecord(const mpz_class& value) {
+  const mpz_class magnitude = abs(value);
+  const std::size_t bits = magnitude == 0 ? 0 : mpz_sizeinbase(magnitude.get_mpz_t(), 2);
+  if (bits > 96) return std::nullopt;
+  IntegerLayout layout{value < 0 ? std::int16_t{-1} : std::int16_t{1},
+                       static_cast<std::int16_t>((bits + 15) / 16), {0, 0, 0}};
+  mpz_export(layout.words, nullptr, -1, sizeof(std::uint32_t), 0, 0, magnitude.get_mpz_t());
+  UniversalInteger integer;
+  std::memcpy(static_cast<void*>(&integer), &layout, sizeof layout);
+  return integer;
+}
+
+mpq_class TimeValue(const UniversalTime& time, bool analog) {
+  UniversalInteger ticks;
+  std::memcpy(static_cast<void*>(&ticks), &time, sizeof ticks);
+  mpq_class value(IntegerValue(ticks));
+  const double offset = OffsetOf(time);
+  if (analog && std::isfinite(offset)) value += mpq_class(offset);
+  return value;
+}
+
+std::optional<UniversalTime> TimeRecord(const mpq_class& femtoseconds, bool analog) {
+  mpz_class ticks = analog ? Floor(femtoseconds) : Truncated(femtoseconds);
+  double offset = 0.0;
+  if (analog) {
+    offset = NearestDouble(femtoseconds - ticks);
+    if (offset == 1.0) {
+      ++ticks;
+      offset = 0.0;
+    }
+  }
+  const std::optional<UniversalInteger> record = IntegerRecord(ticks);
+  if (!record) return std::nullopt;
+  return TimeOf(*record, offset);
+}
+
+double NearestDouble(const mpq_class& value) {
+  if (sgn(value) <= 0) return 0.0;
+  const mpz_class& n = value.get_num();
+  const mpz_class& d = value.get_den();
+  long shift = 53 - (static_cast<long>(mpz_sizeinbase(n.get_mpz_t(), 2)) -
+                     static_cast<long>(mpz_sizeinbase(d.get_mpz_t(), 2)));
+  const mpz_class low = mpz_class(1) << 52, high = mpz_class(1) << 53;
+  mpz_class mantissa;
+  int half = QuotientAndHalf(n, d, shift, mantissa);
+  if (mantissa >= high) half = QuotientAndHalf(n, d, --shift, mantissa);
+  if (mantissa < low) half = QuotientAndHalf(n, d, ++shift, mantissa);
+  // Below the smallest normal double the spacing stays 2^-1074.
+  if (shift > 1074) half = QuotientAndHalf(n, d, shift = 1074, mantissa);
+  if (half > 0 || (half == 0 && mpz_odd_p(mantissa.get_mpz_t()))) ++mantissa;
+  return std::ldexp(mantissa.get_d(), static_cast<int>(-shift));
+}
+
+std::optional<mpq_class> RationalFromText(std::string_view text) {
+  bool negative = false;
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  const std::size_t integerEnd = DigitsEnd(text, 0);
+  if (integerEnd == 0) return std::nullopt;
+  std::optional<mpq_class> value;
+  if (integerEnd < text.size() && text[integerEnd] == '/') {
+    const std::string_view denominator = text.substr(integerEnd + 1);
+    if (denominator.empty() || DigitsEnd(denominator, 0) != denominator.size()) return std::nullopt;
+    const mpz_class q(std::string(denominator), 10);
+    if (q == 0) return std::nullopt;
+    value = mpq_class(mpz_class(std::string(text.substr(0, integerEnd)), 10), q);
+    value->canonicalize();
+  } else {
+    value = DecimalFromText(text, integerEnd);
+  }
+  if (value && negative) *value = -*value;
+  return value;
+}
+
+std::string RationalText(const mpq_class& value) { return value.get_str(10); }
+
+std::string DecimalText(const mpq_class& value) {
+  mpz_class rest = value.get_den();
+  const unsigned long twos = mpz_scan1(rest.get_mpz_t(), 0);
+  rest >>= twos;
+  unsigned long fives = 0;
+  while (mpz_divisible_ui_p(rest.get_mpz_t(), 5)) {
+    rest /= 5;
+    ++fives;
+  }
+  if (rest != 1) return RationalText(value);
+  const unsigned long places = twos > fives ? twos : fives;
+  mpz_class scale;
+  mpz_ui_pow_ui(scale.get_mpz_t(), 10, places);
+  const mpz_class scaled = abs(value.get_num()) * scale / value.get_den();
+  std::string digits = scaled.get_str(10);
+  if (digits.size() <= places) digits.insert(0, places + 1 - digits.size(), '0');
+  std::string fraction = digits.substr(digits.size() - places);
+  while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+  std::string image = sgn(value) < 0 ? "-" : "";
+  image.append(digits, 0, digits.size() - places);
+  if (!fraction.empty()) image.append(".").append(fraction);
+  return image;
+}
+
+mpq_class RationalRemainder(const mpq_class& dividend, const mpq_class& divisor, bool modulo) {
+  const mpq_class quotient = dividend / divisor;
+  return dividend - divisor * mpq_class(modulo ? Floor(quotient) : Truncated(quotient));
+}
+
+}  // namespace utx
