@@ -65,15 +65,18 @@ time as the exact decimal it spells; a computed real as its double's exact
 value.
 "in" writes one time in that unit; "name :=" defines a name for the session
 (matched in any case; a unit, an operator or a keyword cannot be one).
-Times are written in the largest unit in which they are at least 1 (min and
-hr included), integers in decimal, reals in scientific notation (exponents
-with their sign, no leading zeros: 1.5e+3, 1e-9).
+Times are written in the largest unit in which they are at least 1 and a
+decimal (min and hr included), else as an exact fraction ('1/60 min'); a
+sub-femtosecond offset with the fewest digits that read back as the time.
+--lib writes times by the library's images. Integers are written in decimal,
+reals in scientific notation (exponents with their sign, no leading zeros:
+1.5e+3, 1e-9).
 
 examples:
   utcalc '16#FF# ns / 3'          85 ns
   utcalc '8.2 ms = 8200 us'       true
   utcalc --unit ns '1 us - 250 ps'   999.75 ns
-  utcalc '1 hr in ns'             3.6e+12 ns
+  utcalc '1 hr in ns'             3600000000000 ns
   printf 'p := 6.4 ns\np * 3\n' | utcalc   6.4 ns, 19.2 ns
   echo '3 * 1.5 ns' | utcalc      4.5 ns
 

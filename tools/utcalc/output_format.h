@@ -11,6 +11,9 @@ struct OutputFormat {
   enum class Style { Automatic, InUnit, Ticks, Hexadecimal };
   Style style = Style::Automatic;
   TimeUnit unit = TimeUnit_fs;  // for Style::InUnit
+  // --lib: times in a unit and automatic times by the library's own images
+  // (which round); else exactly.
+  bool library = false;
 };
 
 }  // namespace utcalc

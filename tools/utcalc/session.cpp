@@ -19,12 +19,15 @@ namespace utcalc {
 
 namespace {
 
-OutputFormat ConvertedFormat(const Value& value, const Conversion& conversion) {
+OutputFormat ConvertedFormat(const Value& value, const Conversion& conversion,
+                             OutputFormat format) {
   if (TypeOf(value) != ValueType::Time) {
     throw CalcError{conversion.column,
                     std::string("'in' converts a time, not ") + TypeName(TypeOf(value))};
   }
-  return {OutputFormat::Style::InUnit, conversion.unit};
+  format.style = OutputFormat::Style::InUnit;
+  format.unit = conversion.unit;
+  return format;
 }
 
 }  // namespace
@@ -71,8 +74,10 @@ Session::Outcome Session::Evaluated(std::string_view line, std::optional<long> l
     const Value value = Evaluate(*Parse(tokens, options_.basedLiterals), mode);
     if (defined) names_.Define(*defined, value);
     names_.Answer(value);
-    out_ << ImageOf(value, conversion ? ConvertedFormat(value, *conversion) : options_.output)
-         << std::endl;
+    OutputFormat format = options_.output;
+    format.library = options_.libraryOperators;
+    if (conversion) format = ConvertedFormat(value, *conversion, format);
+    out_ << ImageOf(value, format) << std::endl;
     return Outcome::Evaluated;
   } catch (const CalcError& error) {
     ReportError(lineNumber, error.column, error.reason);

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "best_unit.h"
+#include "exact_image.h"
 #include "number_form.h"
 #include "operand_access.h"
 #include "universaltypes/time_text.h"
@@ -47,7 +47,9 @@ std::string TickImage(const UniversalTime& time) {
 std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
   UTypes_StatusCode status = UTypes_OK;
   switch (format.style) {
-    case Style::InUnit: return TimeTickValueToString(time, format.unit, status);
+    case Style::InUnit:
+      if (!format.library) return TimeInUnit(time, format.unit);
+      return TimeTickValueToString(time, format.unit, status);
     case Style::Ticks: return TickImage(time);
     case Style::Hexadecimal: {
       char text[43];
@@ -56,7 +58,8 @@ std::string TimeImage(const UniversalTime& time, const OutputFormat& format) {
     }
     case Style::Automatic: break;
   }
-  return TimeTickValueToString(time, BestUnit(time), status);
+  if (format.library) return static_cast<const char*>(time);
+  return TimeInUnit(time, ReadableUnit(time));
 }
 
 std::string DecimalOrHexImage(const Value& value, const OutputFormat& format) {
