@@ -6,13 +6,16 @@
 #include <optional>
 #include <vector>
 
+#include "frequency_units.h"
 #include "token.h"
 #include "universaltypes/time_text.h"
 
 namespace utcalc {
 
+// To a time unit, or to a frequency unit where frequency is set.
 struct Conversion {
   TimeUnit unit;
+  std::optional<FrequencyUnit> frequency;
   int column;  // of "in"
 };
 

@@ -34,6 +34,8 @@ Value Checked(Operation operation, int column, const std::string& mismatch, cons
     result = operation();
   } catch (const UTypes_StatusCodeException& exception) {
     ReportFailure(exception.Get_StatusCode(), column, left, right);
+  } catch (const NoExactValue& failure) {
+    throw CalcError{column, failure.reason};
   }
   if (!result) throw CalcError{column, "type mismatch: " + mismatch};
   return *result;
@@ -84,6 +86,10 @@ class Evaluator {
   Value Binary(Operator op, int column, const Value& left, const Value& right) {
     const std::string mismatch = std::string(TypeName(TypeOf(left))) + " " + OperatorText(op) +
                                  " " + TypeName(TypeOf(right));
+    if (IsFrequencyOperation(op, left, right)) {
+      return Checked([&] { return ApplyFrequency(op, left, right); }, column, mismatch, left,
+                     right);
+    }
     if (IsComparison(op)) {
       return Checked([&] { return Compare(op, left, right); }, column, mismatch, left, right);
     }

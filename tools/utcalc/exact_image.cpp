@@ -74,4 +74,16 @@ TimeUnit ReadableUnit(const UniversalTime& time) {
   return TimeUnit_fs;
 }
 
+std::string FrequencyImage(const mpq_class& hertz, std::optional<FrequencyUnit> unit) {
+  const auto image = [&](FrequencyUnit in) {
+    return QuantityImage(hertz, HertzPer(in), FrequencyUnitName(in));
+  };
+  if (unit) return image(*unit);
+  for (int candidate = static_cast<int>(FrequencyUnit::THz); candidate > 0; --candidate) {
+    const auto in = static_cast<FrequencyUnit>(candidate);
+    if (abs(hertz) >= HertzPer(in) && IsDecimal(image(in))) return image(in);
+  }
+  return image(FrequencyUnit::Hz);
+}
+
 }  // namespace utcalc

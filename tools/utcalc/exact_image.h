@@ -6,7 +6,10 @@
 
 #include <gmpxx.h>
 
+#include <optional>
 #include <string>
+
+#include "frequency_units.h"
 
 #include "universaltypes/time_text.h"
 #include "universaltypes/universal_time.h"
@@ -28,6 +31,10 @@ std::string TimeInUnit(const UniversalTime& time, TimeUnit unit);
 // at least 1 and which writes it as a decimal (fs below 1 fs): 90 sec reads
 // 1.5 min, 100 sec stays 100 sec.
 TimeUnit ReadableUnit(const UniversalTime& time);
+
+// In unit, else in the largest of Hz kHz MHz GHz THz in which its magnitude
+// is at least 1 and which writes it as a decimal (Hz below 1 Hz).
+std::string FrequencyImage(const mpq_class& hertz, std::optional<FrequencyUnit> unit);
 
 }  // namespace utcalc
 

@@ -42,11 +42,14 @@ grammar, lowest precedence first:
   sum         := [ + | - ] term { ( + | - ) term }
   term        := factor { ( * | / | rem | mod ) factor }
   factor      := abs primary | primary
-  primary     := time | integer | real | unit | name | ( expression )
-  line        := [ name := ] expression [ in unit ]
+  primary     := time | frequency | integer | real | unit | funit | name
+                 | ( expression )
+  line        := [ name := ] expression [ in unit | in funit ]
   name        := letters, digits, single '_' between; ans is the last result
   time        := number unit, white space between ('1.5 ns', '16#FF# ns')
   unit        := fs | ps | ns | us | ms | sec | min | hr (alone: one unit)
+  frequency   := number funit, white space between ('156.25 MHz')
+  funit       := Hz | kHz | MHz | GHz | THz (alone: one of it)
   integer     := digits or a based number (42, 1_000, 16#FF#)
   real        := a number with a point or an exponent (2.5, 1e-3, 2#1.1#)
 
@@ -58,6 +61,12 @@ types:
     sign of the divisor)
   real + - * / real; integer and real multiply as reals, real / integer
   comparisons between equal types and between time and integer
+  integer / time and real / time give a frequency, integer / frequency and
+    real / frequency a time; frequency + - frequency, frequency * / integer
+    or real; frequency * time and frequency / frequency give a count: an
+    integer when whole, else a real that holds it exactly, else an error
+A frequency is an exact fraction of hertz (up to 2^96 - 1 THz), in every
+mode: the library has none.
 A sign applies to the whole first term ('- 7 mod 3' is -(7 mod 3)); after
 another operator it needs parentheses: '2 * (-3)'.
 A result beyond 2^96 - 1 (fs) is an overflow error. A real literal scales a
@@ -77,6 +86,8 @@ examples:
   utcalc '8.2 ms = 8200 us'       true
   utcalc --unit ns '1 us - 250 ps'   999.75 ns
   utcalc '1 hr in ns'             3600000000000 ns
+  utcalc '1 / 6.4 ns'             156.25 MHz
+  utcalc '1 / 156.25 MHz'         6.4 ns
   printf 'p := 6.4 ns\np * 3\n' | utcalc   6.4 ns, 19.2 ns
   echo '3 * 1.5 ns' | utcalc      4.5 ns
 
@@ -92,7 +103,7 @@ term        := factor { ( * | / | rem | mod ) factor }
 factor      := abs primary | primary
 primary     := number unit | number | unit | name | ( expression )
 line        := [ name := ] expression [ in unit ]; ans: the last result
-units: fs ps ns us ms sec min hr; "--" starts a comment.
+units: fs ps ns us ms sec min hr, Hz kHz MHz GHz THz; "--" starts a comment.
 help: this text; quit or exit (or Ctrl-D): end the session.
 )";
 }

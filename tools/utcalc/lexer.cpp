@@ -6,6 +6,7 @@
 
 #include "ascii_case.h"
 #include "calc_error.h"
+#include "frequency_units.h"
 #include "literal_extent.h"
 #include "unit_names.h"
 
@@ -51,8 +52,22 @@ class Lexer {
     const std::size_t end = utx::NumberEnd(line_, start);
     RefuseAttachedUnit(start, end);
     position_ = utx::TimeLiteralEnd(line_, end);
-    return {position_ > end ? TokenKind::TimeLiteral : TokenKind::Number,
-            std::string(line_.substr(start, position_ - start)), Column(start)};
+    TokenKind kind = position_ > end ? TokenKind::TimeLiteral : TokenKind::Number;
+    if (kind == TokenKind::Number && FrequencyLiteralEnd(end) > end) {
+      position_ = FrequencyLiteralEnd(end);
+      kind = TokenKind::FrequencyLiteral;
+    }
+    return {kind, std::string(line_.substr(start, position_ - start)), Column(start)};
+  }
+
+  // As a time literal's end: white space and a frequency unit after the
+  // number, else numberEnd.
+  std::size_t FrequencyLiteralEnd(std::size_t numberEnd) const {
+    std::size_t unitStart = numberEnd;
+    while (utx::IsLiteralSpace(At(unitStart))) ++unitStart;
+    if (unitStart == numberEnd) return numberEnd;
+    const std::size_t unitEnd = utx::WordEnd(line_, unitStart);
+    return FrequencyUnitNamed(line_.substr(unitStart, unitEnd - unitStart)) ? unitEnd : numberEnd;
   }
 
   // '10ns' and '16#FF#ns': the letters that end the number text name a
@@ -62,7 +77,8 @@ class Lexer {
     while (letters > start && IsLetter(At(letters - 1))) --letters;
     if (letters == start || letters == end) return;
     if (!IsDigit(At(letters - 1)) && At(letters - 1) != '#') return;
-    if (!UnitNamed(line_.substr(letters, end - letters))) return;
+    const std::string_view unit = line_.substr(letters, end - letters);
+    if (!UnitNamed(unit) && !FrequencyUnitNamed(unit)) return;
     throw CalcError{Column(letters), "unit not separated from its number: '" +
                                          std::string(line_.substr(start, end - start)) + "'"};
   }
@@ -72,6 +88,7 @@ class Lexer {
     position_ = utx::WordEnd(line_, start);
     const std::string word(line_.substr(start, position_ - start));
     if (UnitNamed(word)) return {TokenKind::Unit, word, Column(start)};
+    if (FrequencyUnitNamed(word)) return {TokenKind::FrequencyUnit, word, Column(start)};
     if (EqualsIgnoringCase(word, "in")) return {TokenKind::In, word, Column(start)};
     for (const Operator op : {Operator::Rem, Operator::Mod, Operator::Abs}) {
       if (EqualsIgnoringCase(word, OperatorText(op))) {

@@ -7,6 +7,8 @@
 
 #include "calc_error.h"
 #include "exact_values.h"
+#include "frequency_units.h"
+#include "literal_extent.h"
 #include "universaltypes/time_text.h"
 
 namespace utcalc {
@@ -56,6 +58,9 @@ class Reader {
       : token_(token), basedLiteralsAllowed_(basedLiteralsAllowed) {}
 
   Value Read() const {
+    if (token_.kind == TokenKind::FrequencyLiteral || token_.kind == TokenKind::FrequencyUnit) {
+      return FrequencyLiteral();
+    }
     if (token_.kind != TokenKind::Number) return Parse(token_.text);
     if (!IsReal(token_.text)) return Parse(token_.text + " fs").UniversalToPhysicalTime();
     return IsBased(token_.text) ? BasedReal() : DecimalReal();
@@ -102,6 +107,20 @@ class Reader {
     const double value = std::strtod(digits.c_str(), nullptr);
     if (std::isinf(value)) Refuse("overflow beyond the range of a real");
     return RealValue{UniversalReal(value), utx::RationalFromText(digits)};
+  }
+
+  // The number exactly as it is spelt (a based real: its double), times
+  // the unit.
+  Frequency FrequencyLiteral() const {
+    const std::string& text = token_.text;
+    std::size_t unitStart = text.size();
+    while (unitStart > 0 && !utx::IsLiteralSpace(text[unitStart - 1])) --unitStart;
+    const mpq_class unit = HertzPer(*FrequencyUnitNamed(std::string_view(text).substr(unitStart)));
+    if (token_.kind == TokenKind::FrequencyUnit) return Frequency{unit};
+    const Token number{TokenKind::Number, text.substr(0, text.find_first_of(" \t\r")), token_.column};
+    const mpq_class hertz = *ExactNumber(Reader(number, basedLiteralsAllowed_).Read()) * unit;
+    if (!IsWithinFrequencyRange(hertz)) Refuse("overflow beyond the frequency range");
+    return Frequency{hertz};
   }
 
   const Token& token_;

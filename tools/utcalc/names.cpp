@@ -25,7 +25,8 @@ bool IsIdentifier(const std::string& word) {
 // What the word already is, for the error when a line tries to define it.
 std::string WhatItIs(const Token& token) {
   switch (token.kind) {
-    case TokenKind::Unit: return "a unit";
+    case TokenKind::Unit:
+    case TokenKind::FrequencyUnit: return "a unit";
     case TokenKind::Operator: return "an operator";
     case TokenKind::In: return "a keyword";
     case TokenKind::Name: break;

@@ -16,6 +16,7 @@ inline const UniversalInteger& IntegerOf(const Value& value) {
 inline const UniversalReal& RealOf(const Value& value) { return std::get<RealValue>(value).real; }
 inline const RealValue& RealValueOf(const Value& value) { return std::get<RealValue>(value); }
 inline const UniversalTime& TimeOf(const Value& value) { return std::get<UniversalTime>(value); }
+inline const mpq_class& HertzOf(const Value& value) { return std::get<Frequency>(value).hertz; }
 inline double DoubleOf(const Value& value) { return static_cast<double>(RealOf(value)); }
 
 // The library scales times exactly by ints only; the integer's double is

@@ -3,6 +3,9 @@
 #ifndef UTCALC_OUTPUT_FORMAT_H
 #define UTCALC_OUTPUT_FORMAT_H
 
+#include <optional>
+
+#include "frequency_units.h"
 #include "universaltypes/time_text.h"
 
 namespace utcalc {
@@ -14,6 +17,8 @@ struct OutputFormat {
   // --lib: times in a unit and automatic times by the library's own images
   // (which round); else exactly.
   bool library = false;
+  // "in MHz": a frequency in that unit; else in the unit it reads best in.
+  std::optional<FrequencyUnit> frequencyUnit;
 };
 
 }  // namespace utcalc

@@ -108,7 +108,8 @@ class Parser {
     const auto operandText = [&](std::size_t index) -> std::string {
       const TokenKind kind = tokens_[index].kind;
       const bool literal = kind == TokenKind::Number || kind == TokenKind::TimeLiteral ||
-                           kind == TokenKind::Unit;
+                           kind == TokenKind::Unit || kind == TokenKind::FrequencyLiteral ||
+                           kind == TokenKind::FrequencyUnit;
       return literal ? tokens_[index].text : "...";
     };
     const std::string left = position_ >= 2 ? operandText(position_ - 2) + " " : "";
@@ -123,6 +124,8 @@ class Parser {
       case TokenKind::Number:
       case TokenKind::TimeLiteral:
       case TokenKind::Unit:
+      case TokenKind::FrequencyLiteral:
+      case TokenKind::FrequencyUnit:
       case TokenKind::Name: {
         std::unique_ptr<Node> node = MakeNode(Node::Kind::Literal, token.column);
         node->value = token.named ? *token.named : LiteralValue(token, basedLiteralsAllowed_);

@@ -13,6 +13,7 @@
 #include "names.h"
 #include "parser.h"
 #include "session_commands.h"
+#include "unit_names.h"
 #include "value_image.h"
 
 namespace utcalc {
@@ -21,12 +22,16 @@ namespace {
 
 OutputFormat ConvertedFormat(const Value& value, const Conversion& conversion,
                              OutputFormat format) {
-  if (TypeOf(value) != ValueType::Time) {
-    throw CalcError{conversion.column,
-                    std::string("'in' converts a time, not ") + TypeName(TypeOf(value))};
+  const ValueType converted = conversion.frequency ? ValueType::Frequency : ValueType::Time;
+  if (TypeOf(value) != converted) {
+    const char* unit =
+        conversion.frequency ? FrequencyUnitName(*conversion.frequency) : UnitName(conversion.unit);
+    throw CalcError{conversion.column, std::string("'in ") + unit + "' converts a " +
+                                           TypeName(converted) + ", not " + TypeName(TypeOf(value))};
   }
   format.style = OutputFormat::Style::InUnit;
   format.unit = conversion.unit;
+  format.frequencyUnit = conversion.frequency;
   return format;
 }
 

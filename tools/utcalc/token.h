@@ -16,6 +16,8 @@ enum class TokenKind {
   Number,       // decimal or based, integer or real: text as written
   TimeLiteral,  // number, white space, unit name: text as written
   Unit,         // a unit name standing alone: one unit
+  FrequencyLiteral,  // number, white space, frequency unit: text as written
+  FrequencyUnit,     // a frequency unit standing alone: one of it
   Operator,
   LeftParenthesis,
   RightParenthesis,

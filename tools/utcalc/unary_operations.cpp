@@ -17,6 +17,7 @@ std::optional<Value> Negated(const Value& operand) {
                        literal ? std::optional<mpq_class>(-*literal) : std::nullopt};
     }
     case ValueType::Time: return UniversalTime::Get_TheConstantZero() - TimeOf(operand);
+    case ValueType::Frequency: return Frequency{-HertzOf(operand)};
     default: return std::nullopt;
   }
 }
@@ -25,6 +26,7 @@ bool IsNegative(const Value& operand) {
   switch (TypeOf(operand)) {
     case ValueType::Integer: return IntegerOf(operand) < UniversalInteger::Get_TheConstantZero();
     case ValueType::Real: return RealOf(operand) < UniversalReal::Get_TheConstantZero();
+    case ValueType::Frequency: return sgn(HertzOf(operand)) < 0;
     default: return TimeOf(operand) < UniversalTime::Get_TheConstantZero();
   }
 }

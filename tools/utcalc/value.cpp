@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "exact_values.h"
+
 namespace utcalc {
 
 const char* TypeName(ValueType type) {
@@ -10,6 +12,7 @@ const char* TypeName(ValueType type) {
     case ValueType::Real: return "real";
     case ValueType::Time: return "time";
     case ValueType::Boolean: return "boolean";
+    case ValueType::Frequency: return "frequency";
   }
   return "value";
 }
@@ -19,6 +22,14 @@ std::optional<mpq_class> ExactReal(const RealValue& real) {
   const double value = static_cast<double>(real.real);
   if (!std::isfinite(value)) return std::nullopt;
   return mpq_class(value);
+}
+
+std::optional<mpq_class> ExactNumber(const Value& value) {
+  if (TypeOf(value) == ValueType::Integer) {
+    return mpq_class(utx::IntegerValue(std::get<UniversalInteger>(value)));
+  }
+  if (TypeOf(value) == ValueType::Real) return ExactReal(std::get<RealValue>(value));
+  return std::nullopt;
 }
 
 }  // namespace utcalc

@@ -3,8 +3,8 @@
 //
 // A real the user typed keeps the exact decimal it spells beside its double,
 // so exact evaluation scales times by 156.25e6 or 0.1 and not by their
-// doubles; a real computed by real arithmetic is its double alone. Further
-// value kinds (frequencies: an exact rational of hertz) join the variant.
+// doubles; a real computed by real arithmetic is its double alone. A
+// frequency is the calculator's own: an exact rational number of hertz.
 #ifndef UTCALC_VALUE_H
 #define UTCALC_VALUE_H
 
@@ -24,10 +24,14 @@ struct RealValue {
   std::optional<mpq_class> literal;  // the exact decimal of a typed literal
 };
 
-// The order of the alternatives is the order of ValueType.
-using Value = std::variant<UniversalInteger, RealValue, UniversalTime, bool>;
+struct Frequency {
+  mpq_class hertz;
+};
 
-enum class ValueType { Integer, Real, Time, Boolean };
+// The order of the alternatives is the order of ValueType.
+using Value = std::variant<UniversalInteger, RealValue, UniversalTime, bool, Frequency>;
+
+enum class ValueType { Integer, Real, Time, Boolean, Frequency };
 
 inline ValueType TypeOf(const Value& value) { return static_cast<ValueType>(value.index()); }
 
@@ -36,6 +40,8 @@ const char* TypeName(ValueType type);
 // The value a real factor stands for exactly: its literal's decimal, else
 // its double. Empty for a NaN or an infinity.
 std::optional<mpq_class> ExactReal(const RealValue& real);
+// An integer's value, or a real's as ExactReal; empty for other types.
+std::optional<mpq_class> ExactNumber(const Value& value);
 
 }  // namespace utcalc
 

@@ -67,6 +67,7 @@ std::string DecimalOrHexImage(const Value& value, const OutputFormat& format) {
     case ValueType::Integer: return IntegerImage(IntegerOf(value), format);
     case ValueType::Real: return RealImage(RealOf(value), format);
     case ValueType::Time: return TimeImage(TimeOf(value), format);
+    case ValueType::Frequency: return FrequencyImage(HertzOf(value), format.frequencyUnit);
     case ValueType::Boolean: break;
   }
   return std::get<bool>(value) ? "true" : "false";

@@ -1,0 +1,120 @@
+// Frequencies, exactly, in every mode (the library has none): a frequency
+// is a rational number of hertz, a time its exact value in femtoseconds.
+// 1 / time is a frequency, 1 / frequency a time rounded to a record by the
+// exact layer's rule, frequency * time and frequency / frequency a count.
+#include <string>
+
+#include "exact_image.h"
+#include "exact_values.h"
+#include "operand_access.h"
+#include "operations.h"
+
+namespace utcalc {
+
+namespace {
+
+bool Analog() { return UniversalTime::Get_AnalogExists(); }
+
+bool IsNumber(const Value& value) {
+  return TypeOf(value) == ValueType::Integer || TypeOf(value) == ValueType::Real;
+}
+
+// A NaN has no value, an infinity none within range.
+mpq_class NumberOf(const Value& value) {
+  if (const std::optional<mpq_class> number = ExactNumber(value)) return *number;
+  const bool notANumber = !(RealOf(value) == RealOf(value));
+  throw UTypes_StatusCodeException(notANumber ? UTypes_Error : UTypes_Overflow);
+}
+
+mpq_class SecondsOf(const Value& time) {
+  return utx::TimeValue(TimeOf(time), Analog()) / FemtosecondsPer(TimeUnit_sec);
+}
+
+const mpq_class& NonZero(const mpq_class& divisor) {
+  if (sgn(divisor) == 0) throw UTypes_StatusCodeException(UTypes_Error);
+  return divisor;
+}
+
+Value InRange(const mpq_class& hertz) {
+  if (!IsWithinFrequencyRange(hertz)) throw UTypes_StatusCodeException(UTypes_Overflow);
+  return Frequency{hertz};
+}
+
+Value TimeOfSeconds(const mpq_class& seconds) {
+  const std::optional<UniversalTime> time =
+      utx::TimeRecord(seconds * FemtosecondsPer(TimeUnit_sec), Analog());
+  if (!time) throw UTypes_StatusCodeException(UTypes_Overflow);
+  return *time;
+}
+
+// A whole count is an integer; any other is a real only where a double
+// holds it exactly, since a count is never quietly rounded.
+Value Count(const mpq_class& count) {
+  if (count.get_den() == 1) {
+    const std::optional<UniversalInteger> integer = utx::IntegerRecord(count.get_num());
+    if (!integer) throw UTypes_StatusCodeException(UTypes_Overflow);
+    return *integer;
+  }
+  const mpq_class magnitude = abs(count);
+  const double nearest = magnitude < mpq_class(1) << 1024 ? utx::NearestDouble(magnitude) : 0.0;
+  if (nearest == 0.0 || mpq_class(nearest) != magnitude) {
+    throw NoExactValue{"the count is " + utx::RationalText(count) +
+                       ", which is no integer and no real holds exactly"};
+  }
+  return RealValue{UniversalReal(sgn(count) < 0 ? -nearest : nearest), count};
+}
+
+std::optional<Value> Compared(Operator op, const mpq_class& left, const mpq_class& right) {
+  const int order = cmp(left, right);
+  switch (op) {
+    case Operator::Equal: return order == 0;
+    case Operator::NotEqual: return order != 0;
+    case Operator::Less: return order < 0;
+    case Operator::LessEqual: return order <= 0;
+    case Operator::Greater: return order > 0;
+    case Operator::GreaterEqual: return order >= 0;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<Value> TwoFrequencies(Operator op, const mpq_class& left, const mpq_class& right) {
+  switch (op) {
+    case Operator::Plus: return InRange(left + right);
+    case Operator::Minus: return InRange(left - right);
+    case Operator::Divide: return Count(left / NonZero(right));
+    default: return Compared(op, left, right);
+  }
+}
+
+std::optional<Value> FrequencyWithOther(Operator op, const mpq_class& hertz, const Value& other) {
+  if (TypeOf(other) == ValueType::Time && op == Operator::Times) {
+    return Count(hertz * SecondsOf(other));
+  }
+  if (!IsNumber(other)) return std::nullopt;
+  if (op == Operator::Times) return InRange(hertz * NumberOf(other));
+  if (op == Operator::Divide) return InRange(hertz / NonZero(NumberOf(other)));
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool IsFrequencyOperation(Operator op, const Value& left, const Value& right) {
+  return TypeOf(left) == ValueType::Frequency || TypeOf(right) == ValueType::Frequency ||
+         (op == Operator::Divide && IsNumber(left) && TypeOf(right) == ValueType::Time);
+}
+
+std::optional<Value> ApplyFrequency(Operator op, const Value& left, const Value& right) {
+  const bool leftFrequency = TypeOf(left) == ValueType::Frequency;
+  const bool rightFrequency = TypeOf(right) == ValueType::Frequency;
+  if (leftFrequency && rightFrequency) return TwoFrequencies(op, HertzOf(left), HertzOf(right));
+  if (leftFrequency) return FrequencyWithOther(op, HertzOf(left), right);
+  if (op == Operator::Divide && IsNumber(left)) {
+    if (rightFrequency) return TimeOfSeconds(NumberOf(left) / NonZero(HertzOf(right)));
+    return InRange(NumberOf(left) / NonZero(SecondsOf(right)));
+  }
+  // number * frequency and time * frequency commute.
+  if (op == Operator::Times && rightFrequency) return FrequencyWithOther(op, HertzOf(right), left);
+  return std::nullopt;
+}
+
+}  // namespace utcalc
