@@ -63,14 +63,10 @@ Value TimeWithInteger(Operator op, const Value& time, const Value& integer) {
 }
 
 Value TimeWithReal(Operator op, const Value& time, const Value& real) {
-  const std::optional<mpq_class> factor = ExactReal(RealValueOf(real));
-  if (!factor) {
-    const bool notANumber = !(RealOf(real) == RealOf(real));
-    throw UTypes_StatusCodeException(notANumber ? UTypes_Error : UTypes_Overflow);
-  }
+  const mpq_class factor = ExactOperand(real);
   UniversalTime result;
   return Checked(UTX_TimeScaledByRational(&TimeOf(time), ExactOperation(op),
-                                          utx::RationalText(*factor).c_str(), Analog(), &result),
+                                          utx::RationalText(factor).c_str(), Analog(), &result),
                  result);
 }
 

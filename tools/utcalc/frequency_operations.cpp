@@ -19,13 +19,6 @@ bool IsNumber(const Value& value) {
   return TypeOf(value) == ValueType::Integer || TypeOf(value) == ValueType::Real;
 }
 
-// A NaN has no value, an infinity none within range.
-mpq_class NumberOf(const Value& value) {
-  if (const std::optional<mpq_class> number = ExactNumber(value)) return *number;
-  const bool notANumber = !(RealOf(value) == RealOf(value));
-  throw UTypes_StatusCodeException(notANumber ? UTypes_Error : UTypes_Overflow);
-}
-
 mpq_class SecondsOf(const Value& time) {
   return utx::TimeValue(TimeOf(time), Analog()) / FemtosecondsPer(TimeUnit_sec);
 }
@@ -91,8 +84,8 @@ std::optional<Value> FrequencyWithOther(Operator op, const mpq_class& hertz, con
     return Count(hertz * SecondsOf(other));
   }
   if (!IsNumber(other)) return std::nullopt;
-  if (op == Operator::Times) return InRange(hertz * NumberOf(other));
-  if (op == Operator::Divide) return InRange(hertz / NonZero(NumberOf(other)));
+  if (op == Operator::Times) return InRange(hertz * ExactOperand(other));
+  if (op == Operator::Divide) return InRange(hertz / NonZero(ExactOperand(other)));
   return std::nullopt;
 }
 
@@ -109,8 +102,8 @@ std::optional<Value> ApplyFrequency(Operator op, const Value& left, const Value&
   if (leftFrequency && rightFrequency) return TwoFrequencies(op, HertzOf(left), HertzOf(right));
   if (leftFrequency) return FrequencyWithOther(op, HertzOf(left), right);
   if (op == Operator::Divide && IsNumber(left)) {
-    if (rightFrequency) return TimeOfSeconds(NumberOf(left) / NonZero(HertzOf(right)));
-    return InRange(NumberOf(left) / NonZero(SecondsOf(right)));
+    if (rightFrequency) return TimeOfSeconds(ExactOperand(left) / NonZero(HertzOf(right)));
+    return InRange(ExactOperand(left) / NonZero(SecondsOf(right)));
   }
   // number * frequency and time * frequency commute.
   if (op == Operator::Times && rightFrequency) return FrequencyWithOther(op, HertzOf(right), left);

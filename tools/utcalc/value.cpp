@@ -32,4 +32,10 @@ std::optional<mpq_class> ExactNumber(const Value& value) {
   return std::nullopt;
 }
 
+mpq_class ExactOperand(const Value& number) {
+  if (std::optional<mpq_class> value = ExactNumber(number)) return *value;
+  const double real = static_cast<double>(std::get<RealValue>(number).real);
+  throw UTypes_StatusCodeException(std::isnan(real) ? UTypes_Error : UTypes_Overflow);
+}
+
 }  // namespace utcalc

@@ -42,6 +42,9 @@ const char* TypeName(ValueType type);
 std::optional<mpq_class> ExactReal(const RealValue& real);
 // An integer's value, or a real's as ExactReal; empty for other types.
 std::optional<mpq_class> ExactNumber(const Value& value);
+// The same for an integer or real operand: a NaN throws
+// UTypes_StatusCodeException(UTypes_Error), an infinity UTypes_Overflow.
+mpq_class ExactOperand(const Value& number);
 
 }  // namespace utcalc
 
