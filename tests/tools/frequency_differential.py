@@ -1,0 +1,147 @@
+"""Frequencies in the calculator against Python's exact fractions: one over a
+time is a frequency in the largest unit in which it is at least 1 and a
+decimal, one over a frequency is a time whose image reads back as the record
+of the exact value, and a frequency times a time is a count (an integer, a
+real that holds it exactly, or an error). Random operands, a fixed seed.
+
+Usage: frequency_differential.py UTCALC [EMULATOR...]
+"""
+import os
+import random
+import re
+import subprocess
+import sys
+import unittest
+from fractions import Fraction
+
+COMMAND = sys.argv[1:]
+SEED = 18
+CASES = 300 * int(os.environ.get("UTYPES_TEST_SCALE", "1"))
+FREQUENCY_UNITS = [("THz", 10**12), ("GHz", 10**9), ("MHz", 10**6), ("kHz", 10**3)]
+LINE_ERROR = re.compile(r"^utcalc: line (\d+), column \d+: (.*)$")
+
+
+def decimal_text(value):
+    """The exact decimal of a fraction whose denominator is 2^a 5^b, else None."""
+    rest = value.denominator
+    for prime in (2, 5):
+        while rest % prime == 0:
+            rest //= prime
+    if rest != 1:
+        return None
+    places = 0
+    while (value * 10**places).denominator != 1:
+        places += 1
+    digits = str(abs(value * 10**places).numerator).rjust(places + 1, "0")
+    whole, fraction = digits[: len(digits) - places], digits[len(digits) - places :].rstrip("0")
+    return ("-" if value < 0 else "") + whole + ("." + fraction if fraction else "")
+
+
+def frequency_image(hertz):
+    for unit, size in FREQUENCY_UNITS:
+        text = decimal_text(hertz / size)
+        if abs(hertz) >= size and text is not None:
+            return text + " " + unit
+    text = decimal_text(hertz)
+    return (text if text is not None else "%d/%d" % (hertz.numerator, hertz.denominator)) + " Hz"
+
+
+def real_image(value):
+    for precision in range(17):
+        text = "%.*e" % (precision, value)
+        if float(text) == value:
+            break
+    mantissa, exponent = text.split("e")
+    return "%se%s%d" % (mantissa, "-" if int(exponent) < 0 else "+", abs(int(exponent)))
+
+
+def count_answer(count):
+    if count.denominator == 1:
+        return str(count.numerator)
+    if Fraction(float(count)) == count:
+        return real_image(float(count))
+    return None
+
+
+def time_record(femtoseconds):
+    """Floor ticks and the rest correctly rounded, a rest of 1.0 carried."""
+    ticks = femtoseconds.numerator // femtoseconds.denominator
+    rest = float(femtoseconds - ticks)
+    return (ticks + 1, 0.0) if rest == 1.0 else (ticks, rest)
+
+
+def random_decimal(generator, largest, places):
+    """Half the time any decimal, else one of the form 2^a 5^b / 10^c, whose
+    reciprocal and products are often decimals and doubles again."""
+    if generator.random() < 0.5:
+        whole = generator.randint(1, largest)
+        return "%d.%0*d" % (whole, places, generator.randint(0, 10**places - 1)) if places else str(whole)
+    value = Fraction(2 ** generator.randint(0, 20) * 5 ** generator.randint(0, 8), 10 ** places)
+    return decimal_text(min(value, Fraction(largest)) if value > largest else value)
+
+
+class FrequencyDifferential(unittest.TestCase):
+    def run_lines(self, lines):
+        result = subprocess.run(COMMAND, input="\n".join(lines) + "\n", capture_output=True,
+                                text=True, check=False)
+        errors = {}
+        for line in result.stderr.splitlines():
+            match = LINE_ERROR.match(line)
+            self.assertIsNotNone(match, line)
+            errors[int(match.group(1))] = match.group(2)
+        answers = iter(result.stdout.splitlines())
+        return [errors.get(number) or ("=", next(answers)) for number in range(1, len(lines) + 1)]
+
+    def check(self, cases):
+        """cases: (line, expected answer, or a predicate on the answer, or None for an error)."""
+        outcomes = self.run_lines([line for line, _ in cases])
+        for (line, expected), outcome in zip(cases, outcomes):
+            with self.subTest(line=line, seed=SEED):
+                if expected is None:
+                    self.assertIsInstance(outcome, str, line)
+                elif callable(expected):
+                    self.assertTrue(isinstance(outcome, tuple) and expected(outcome[1]),
+                                    "%s gave %r (seed %d)" % (line, outcome, SEED))
+                else:
+                    self.assertEqual(outcome, ("=", expected), "%s (seed %d)" % (line, SEED))
+
+    def test_one_over_a_time_is_a_frequency(self):
+        generator = random.Random(SEED)
+        cases = []
+        for _ in range(CASES):
+            picoseconds = random_decimal(generator, 10 ** generator.randint(1, 9), generator.randint(0, 3))
+            cases.append(("1 / %s ps" % picoseconds,
+                          frequency_image(Fraction(10**12) / Fraction(picoseconds))))
+        self.check(cases)
+
+    def test_one_over_a_frequency_reads_back_as_its_record(self):
+        generator = random.Random(SEED + 1)
+        cases = []
+        for _ in range(CASES):
+            megahertz = random_decimal(generator, 10 ** generator.randint(0, 6), generator.randint(0, 4))
+            femtoseconds = Fraction(10**9) / Fraction(megahertz)
+            record = time_record(femtoseconds)
+
+            def reads_back(answer, record=record):
+                number, unit = answer.split(" ")
+                return unit == "fs" and time_record(Fraction(number)) == record
+
+            cases.append(("1 / %s MHz in fs" % megahertz, reads_back))
+        self.check(cases)
+
+    def test_a_frequency_times_a_time_is_an_exact_count(self):
+        generator = random.Random(SEED + 2)
+        cases = []
+        for _ in range(CASES):
+            megahertz = random_decimal(generator, 10 ** generator.randint(0, 4), generator.randint(0, 3))
+            nanoseconds = random_decimal(generator, 10 ** generator.randint(0, 5), generator.randint(0, 3))
+            if generator.random() < 0.3:  # n / 2^k MHz over microseconds: counts that are doubles
+                megahertz = decimal_text(Fraction(generator.randint(1, 10**4), 2 ** generator.randint(0, 9)))
+                nanoseconds = str(1000 * generator.randint(1, 10**4))
+            count = Fraction(megahertz) * Fraction(nanoseconds) / 1000
+            cases.append(("%s MHz * %s ns" % (megahertz, nanoseconds), count_answer(count)))
+        self.check(cases)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1])
