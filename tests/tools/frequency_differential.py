@@ -70,9 +70,12 @@ def time_record(femtoseconds):
     return (ticks + 1, 0.0) if rest == 1.0 else (ticks, rest)
 
 
-def random_decimal(generator, largest, places):
-    """Half the time any decimal, else one of the form 2^a 5^b / 10^c, whose
-    reciprocal and products are often decimals and doubles again."""
+def random_decimal(generator, most_digits, most_places):
+    """Up to 10^most_digits with up to most_places places: half the time any
+    decimal, else one of the form 2^a 5^b / 10^c, whose reciprocal and
+    products are often decimals and doubles again."""
+    largest = 10 ** generator.randint(0, most_digits)
+    places = generator.randint(0, most_places)
     if generator.random() < 0.5:
         whole = generator.randint(1, largest)
         return "%d.%0*d" % (whole, places, generator.randint(0, 10**places - 1)) if places else str(whole)
@@ -109,7 +112,7 @@ class FrequencyDifferential(unittest.TestCase):
         generator = random.Random(SEED)
         cases = []
         for _ in range(CASES):
-            picoseconds = random_decimal(generator, 10 ** generator.randint(1, 9), generator.randint(0, 3))
+            picoseconds = random_decimal(generator, 9, 3)
             cases.append(("1 / %s ps" % picoseconds,
                           frequency_image(Fraction(10**12) / Fraction(picoseconds))))
         self.check(cases)
@@ -118,7 +121,7 @@ class FrequencyDifferential(unittest.TestCase):
         generator = random.Random(SEED + 1)
         cases = []
         for _ in range(CASES):
-            megahertz = random_decimal(generator, 10 ** generator.randint(0, 6), generator.randint(0, 4))
+            megahertz = random_decimal(generator, 6, 4)
             femtoseconds = Fraction(10**9) / Fraction(megahertz)
             record = time_record(femtoseconds)
 
@@ -133,8 +136,8 @@ class FrequencyDifferential(unittest.TestCase):
         generator = random.Random(SEED + 2)
         cases = []
         for _ in range(CASES):
-            megahertz = random_decimal(generator, 10 ** generator.randint(0, 4), generator.randint(0, 3))
-            nanoseconds = random_decimal(generator, 10 ** generator.randint(0, 5), generator.randint(0, 3))
+            megahertz = random_decimal(generator, 4, 3)
+            nanoseconds = random_decimal(generator, 5, 3)
             if generator.random() < 0.3:  # n / 2^k MHz over microseconds: counts that are doubles
                 megahertz = decimal_text(Fraction(generator.randint(1, 10**4), 2 ** generator.randint(0, 9)))
                 nanoseconds = str(1000 * generator.randint(1, 10**4))
