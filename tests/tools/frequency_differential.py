@@ -95,56 +95,55 @@ class FrequencyDifferential(unittest.TestCase):
         answers = iter(result.stdout.splitlines())
         return [errors.get(number) or ("=", next(answers)) for number in range(1, len(lines) + 1)]
 
-    def check(self, cases):
-        """cases: (line, expected answer, or a predicate on the answer, or None for an error)."""
+    def check(self, seed_offset, make_case):
+        """make_case(generator) gives (line, expected answer, or a predicate on
+        the answer, or None for an error); CASES of them from one seed."""
+        seed = SEED + seed_offset
+        generator = random.Random(seed)
+        cases = [make_case(generator) for _ in range(CASES)]
         outcomes = self.run_lines([line for line, _ in cases])
         for (line, expected), outcome in zip(cases, outcomes):
-            with self.subTest(line=line, seed=SEED):
+            with self.subTest(line=line, seed=seed):
                 if expected is None:
                     self.assertIsInstance(outcome, str, line)
                 elif callable(expected):
                     self.assertTrue(isinstance(outcome, tuple) and expected(outcome[1]),
-                                    "%s gave %r (seed %d)" % (line, outcome, SEED))
+                                    "%s gave %r (seed %d)" % (line, outcome, seed))
                 else:
-                    self.assertEqual(outcome, ("=", expected), "%s (seed %d)" % (line, SEED))
+                    self.assertEqual(outcome, ("=", expected), "%s (seed %d)" % (line, seed))
 
     def test_one_over_a_time_is_a_frequency(self):
-        generator = random.Random(SEED)
-        cases = []
-        for _ in range(CASES):
+        def case(generator):
             picoseconds = random_decimal(generator, 9, 3)
-            cases.append(("1 / %s ps" % picoseconds,
-                          frequency_image(Fraction(10**12) / Fraction(picoseconds))))
-        self.check(cases)
+            return ("1 / %s ps" % picoseconds,
+                    frequency_image(Fraction(10**12) / Fraction(picoseconds)))
+
+        self.check(0, case)
 
     def test_one_over_a_frequency_reads_back_as_its_record(self):
-        generator = random.Random(SEED + 1)
-        cases = []
-        for _ in range(CASES):
+        def case(generator):
             megahertz = random_decimal(generator, 6, 4)
-            femtoseconds = Fraction(10**9) / Fraction(megahertz)
-            record = time_record(femtoseconds)
+            record = time_record(Fraction(10**9) / Fraction(megahertz))
 
-            def reads_back(answer, record=record):
+            def reads_back(answer):
                 number, unit = answer.split(" ")
                 return unit == "fs" and time_record(Fraction(number)) == record
 
-            cases.append(("1 / %s MHz in fs" % megahertz, reads_back))
-        self.check(cases)
+            return ("1 / %s MHz in fs" % megahertz, reads_back)
+
+        self.check(1, case)
 
     def test_a_frequency_times_a_time_is_an_exact_count(self):
-        generator = random.Random(SEED + 2)
-        cases = []
-        for _ in range(CASES):
+        def case(generator):
             megahertz = random_decimal(generator, 4, 3)
             nanoseconds = random_decimal(generator, 5, 3)
             if generator.random() < 0.3:  # n / 2^k MHz over microseconds: counts that are doubles
                 megahertz = decimal_text(Fraction(generator.randint(1, 10**4), 2 ** generator.randint(0, 9)))
                 nanoseconds = str(1000 * generator.randint(1, 10**4))
             count = Fraction(megahertz) * Fraction(nanoseconds) / 1000
-            cases.append(("%s MHz * %s ns" % (megahertz, nanoseconds), count_answer(count)))
-        self.check(cases)
+            return ("%s MHz * %s ns" % (megahertz, nanoseconds), count_answer(count))
 
+        self.check(2, case)
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1])
