@@ -9,7 +9,7 @@ import ctypes
 import numbers
 import operator
 from fractions import Fraction
-from typing import Any, Callable, Union
+from typing import Any, Callable, Tuple, Union
 
 from . import _native
 from ._record_value import RecordValue
@@ -122,6 +122,12 @@ class Integer(RecordValue):
 
     def __rtruediv__(self, other: IntegerLike) -> Fraction:
         return Fraction(int(other)) / int(self) if _is_integer(other) else NotImplemented
+
+    def __divmod__(self, other: IntegerLike) -> Tuple["Integer", "Integer"]:
+        return (self // other, self % other) if _is_integer(other) else NotImplemented
+
+    def __rdivmod__(self, other: IntegerLike) -> Tuple["Integer", "Integer"]:
+        return divmod(Integer(other), self) if _is_integer(other) else NotImplemented
 
     def __pow__(self, exponent: int, modulus: Union[int, None] = None) -> "Integer":
         if not _is_integer(exponent):
