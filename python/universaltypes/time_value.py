@@ -76,7 +76,7 @@ class Time(RecordValue):
     """Time(1.5, "ns"), Time("1.5 ns"), Time(Fraction(3, 2), "ns"),
     Time(Decimal("1.5"), "ns"), Time(n) (n femtoseconds), Time(other_time)."""
 
-    __slots__ = ()
+    __slots__ = ("_record",)
 
     def __init__(self, value: Union["Time", str, Rational, Integer] = 0,
                  unit: Union[str, None] = None) -> None:

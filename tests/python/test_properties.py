@@ -84,7 +84,7 @@ else:
             value = Integer(a)
             self.assertEqual(format(a, spec), format(value, spec))
             self.assertEqual(Fraction(a), Fraction(value))
-            self.assertEqual(Decimal(a), Decimal(int(value)))
+            self.assertEqual(Decimal(a), Decimal(value))
             self.assertEqual(value, eval(repr(value), {"Integer": Integer}))
             self.assertEqual(hash(a), hash(value))
 
