@@ -79,13 +79,13 @@ def main(mode, *arguments):
         else:
             raise SystemExit("unknown mode %r" % mode)
         suite = _copied_suite(temp / "tests")
-        package, libraries = _run([python, "-c", LOCATION_PROBE]).split()
+        preload = os.environ.get("UTYPES_TEST_PRELOAD")
+        extra = {"LD_PRELOAD": preload, "ASAN_OPTIONS": "detect_leaks=0"} if preload else {}
+        package, libraries = _run([python, "-c", LOCATION_PROBE], **extra).split()
         for path in (package, libraries):
             if not Path(path).resolve().is_relative_to(temp):
                 raise SystemExit("loaded from outside the installation: %s" % path)
         print("package %s, libraries %s" % (package, libraries), flush=True)
-        preload = os.environ.get("UTYPES_TEST_PRELOAD")
-        extra = {"LD_PRELOAD": preload, "ASAN_OPTIONS": "detect_leaks=0"} if preload else {}
         result = subprocess.run([str(python), "-m", "unittest", "discover", "-s", str(suite)],
                                 cwd=str(temp), env=_environment(**extra))
         return result.returncode
