@@ -20,6 +20,9 @@ HERE = Path(__file__).resolve().parents[1]
 SOURCE_TREE = HERE.parent
 PACKAGE = "universaltypes"
 VERSION = runpy.run_path(str(HERE / PACKAGE / "_version.py"))["VERSION"]
+# Bundles the libraries of an existing build instead of building them (the
+# install tests use the build under test).
+PREBUILT_VARIABLE = "UTYPES_WHEEL_LIBRARY_DIR"
 LIBRARIES = ("zr_universaltypes", "zr_universaltypes_ctext", "zr_universaltypes_exact")
 METADATA = """Metadata-Version: 2.1
 Name: %s
@@ -31,14 +34,21 @@ Classifier: Typing :: Typed
 
 
 def _built_libraries():
+    prebuilt = os.environ.get(PREBUILT_VARIABLE)
+    if prebuilt:
+        return _library_files(Path(prebuilt))
     build = HERE / "build" / "cmake"
     subprocess.run(["cmake", "-S", str(SOURCE_TREE), "-B", str(build), "-DCMAKE_BUILD_TYPE=Release",
                     "-DUTYPES_BUILD_TESTS=OFF", "-DUTYPES_BUILD_EXAMPLES=OFF"], check=True)
     jobs = os.environ.get("CMAKE_BUILD_PARALLEL_LEVEL", "2")
     subprocess.run(["cmake", "--build", str(build), "-j", jobs, "--target", *LIBRARIES], check=True)
+    return _library_files(build / "src")
+
+
+def _library_files(directory):
     # The real file under the plain name: ctypes loads each by path, and
     # the others find the library by its soname among the loaded ones.
-    return {"lib%s.so" % stem: Path(os.path.realpath(build / "src" / ("lib%s.so" % stem)))
+    return {"lib%s.so" % stem: Path(os.path.realpath(directory / ("lib%s.so" % stem)))
             for stem in LIBRARIES}
 
 

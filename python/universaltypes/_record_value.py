@@ -11,7 +11,9 @@ class RecordValue:
     of that name, or NotImplemented for an operand the library does not
     compare with."""
 
-    __slots__ = ("_record",)
+    # Each subclass holds _record itself: Integer is also an int, whose
+    # instances cannot take slots.
+    __slots__ = ()
 
     @classmethod
     def _wrap(cls, record):

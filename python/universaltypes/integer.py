@@ -9,7 +9,7 @@ import ctypes
 import numbers
 import operator
 from fractions import Fraction
-from typing import Any, Callable, Union
+from typing import Any, Callable, Tuple, Union
 
 from . import _native
 from ._record_value import RecordValue
@@ -27,22 +27,33 @@ def _is_integer(value: Any) -> bool:
     return isinstance(value, (Integer, numbers.Integral))
 
 
-class Integer(RecordValue):
-    """Integer(n) for an int, an Integer or a whole Fraction."""
+class Integer(RecordValue, int):
+    """Integer(n) for an int, an Integer or a whole Fraction.
 
-    __slots__ = ()
+    Also an int of the same value, so that what takes only ints (Decimal(),
+    struct, range()) takes an Integer; every operator is the Integer's."""
 
-    def __init__(self, value: Union[IntegerLike, Fraction] = 0) -> None:
+    def __new__(cls, value: Union[IntegerLike, Fraction] = 0) -> "Integer":
         if isinstance(value, Integer):
-            self._record = copy_record(value._record)
+            record = copy_record(value._record)
         elif isinstance(value, numbers.Integral):
-            self._record = integer_record(int(value))
+            record = integer_record(int(value))
         elif isinstance(value, Fraction) and value.denominator == 1:
-            self._record = integer_record(value.numerator)
+            record = integer_record(value.numerator)
         else:
             raise TypeError("Integer() takes an int, an Integer or a whole Fraction, not %s%s"
                             % (type(value).__name__,
                                " with a fraction" if isinstance(value, Fraction) else ""))
+        return cls._wrap(record)
+
+    @classmethod
+    def _wrap(cls, record: IntegerRecord) -> "Integer":
+        value = int.__new__(cls, record_int(record))
+        value._record = record
+        return value
+
+    def __getnewargs__(self) -> Tuple[int]:
+        return (int(self),)
 
     @property
     def sign(self) -> int:
@@ -122,6 +133,12 @@ class Integer(RecordValue):
 
     def __rtruediv__(self, other: IntegerLike) -> Fraction:
         return Fraction(int(other)) / int(self) if _is_integer(other) else NotImplemented
+
+    def __divmod__(self, other: IntegerLike) -> Tuple["Integer", "Integer"]:
+        return (self // other, self % other) if _is_integer(other) else NotImplemented
+
+    def __rdivmod__(self, other: IntegerLike) -> Tuple["Integer", "Integer"]:
+        return divmod(Integer(other), self) if _is_integer(other) else NotImplemented
 
     def __pow__(self, exponent: int, modulus: Union[int, None] = None) -> "Integer":
         if not _is_integer(exponent):

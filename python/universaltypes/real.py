@@ -28,7 +28,7 @@ def _is_real(value):
 
 
 class Real(RecordValue):
-    __slots__ = ()
+    __slots__ = ("_record",)
 
     def __init__(self, value=0.0):
         self._record = RealRecord(float(value))

@@ -76,7 +76,7 @@ class Time(RecordValue):
     """Time(1.5, "ns"), Time("1.5 ns"), Time(Fraction(3, 2), "ns"),
     Time(Decimal("1.5"), "ns"), Time(n) (n femtoseconds), Time(other_time)."""
 
-    __slots__ = ()
+    __slots__ = ("_record",)
 
     def __init__(self, value: Union["Time", str, Rational, Integer] = 0,
                  unit: Union[str, None] = None) -> None:
@@ -165,15 +165,27 @@ class Time(RecordValue):
                              % (", ".join(map(repr, _ROUND_MODES)), round_mode))
         return int(_ROUND_MODES[round_mode](count))
 
-    def _image(self, unit: int) -> str:
+    def _image(self, unit: Union[str, None]) -> str:
+        """The library's image in the unit (or the one it picks) where that
+        is the exact value of the record, else the exact decimal."""
         status = ctypes.c_int()
-        text = _native.time_image(ctypes.byref(self._record), unit, ctypes.byref(status))
+        text = _native.time_image(ctypes.byref(self._record),
+                                  UNITS.index(unit) if unit else _AUTOMATIC_UNIT,
+                                  ctypes.byref(status))
         check(status.value, lambda: "time image")
-        return text.decode("ascii")
+        image = text.decode("ascii")
+        exact = record_int(self._record.ticks) + Fraction(self._record.offset)
+        if _image_value(image) == exact:
+            return image
+        # The image rounds an offset to a few digits; the decimal is exact
+        # because the offset is a double, whose denominator is a power of 2.
+        unit = unit or "fs"
+        return "%s %s" % (_decimal_text(exact / _FEMTOSECONDS[unit]), unit)
 
     def __str__(self) -> str:
-        """The library's image in the unit it picks ('1.5 ns', '7200 sec')."""
-        return self._image(_AUTOMATIC_UNIT)
+        """The library's image in the unit it picks ('1.5 ns', '7200 sec'),
+        or the exact decimal of femtoseconds where that image would round."""
+        return self._image(None)
 
     def __format__(self, spec: str) -> str:
         """A unit and the usual fill, alignment and width: f"{t:ns}",
@@ -182,18 +194,13 @@ class Time(RecordValue):
         if not match:
             raise ValueError("invalid format for a Time: %r ([[fill]<>^][width][unit])" % spec)
         unit = match.group("unit")
-        text = self._image(UNITS.index(_unit_name(unit)) if unit else _AUTOMATIC_UNIT)
+        text = self._image(_unit_name(unit) if unit else None)
         return format(text, "%s%s%s" % (match.group("fill") or "", match.group("align") or "",
                                         match.group("width") or ""))
 
     def __repr__(self) -> str:
-        """Time('1.5 ns'): the library's image where it parses back to this
-        record, else the exact decimal number of femtoseconds."""
-        image = str(self)
-        if _same_record(Time.parse(image.lstrip("-")), self, image.startswith("-")):
-            return "Time(%r)" % image
-        exact = record_int(self._record.ticks) + Fraction(self._record.offset)
-        return "Time(%r)" % ("%s fs" % _decimal_text(exact))
+        """Time('1.5 ns'): the exact str(), which parses back to this record."""
+        return "Time(%r)" % str(self)
 
     def __bool__(self) -> bool:
         return self.to_fraction() != 0
@@ -311,11 +318,10 @@ def _literal_record(literal: str, text: str) -> TimeRecord:
     return result
 
 
-def _same_record(parsed: Time, time: Time, negated: bool) -> bool:
-    if negated:
-        parsed = -parsed
-    return (record_int(parsed._record.ticks) == record_int(time._record.ticks)
-            and parsed._record.offset == time._record.offset)
+def _image_value(image: str) -> Fraction:
+    """The exact femtoseconds an image ('1.5 ns', '1e+7 fs') writes."""
+    number, unit = image.rsplit(" ", 1)
+    return Fraction(number) * _FEMTOSECONDS[unit]
 
 
 def _decimal_text(value: Fraction) -> str:

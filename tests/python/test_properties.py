@@ -1,0 +1,186 @@
+"""Property tests of Integer against Python's int and of Time against the
+exact number of femtoseconds as a Fraction: every operator, hash and ==
+agreeing, repr round trips, steps() in each rounding mode. Derandomized
+(the same examples on every run) with modest example counts."""
+import math
+import operator
+import unittest
+from decimal import Decimal
+from fractions import Fraction
+
+from case_counts import scaled
+from universaltypes import Integer, Time, analog, set_analog
+
+try:
+    from hypothesis import given, settings, strategies as st
+except ImportError:  # the binding's other tests still run without it
+    st = None
+
+MAX = 2**96 - 1
+RELATIONS = (operator.eq, operator.ne, operator.lt, operator.le, operator.gt, operator.ge)
+
+
+def _within(value):
+    return -MAX <= value <= MAX
+
+
+if st is None:
+    class PropertiesTest(unittest.TestCase):
+        @unittest.skip("hypothesis is not installed (Debian: python3-hypothesis)")
+        def test_properties(self):
+            pass
+else:
+    PROPERTIES = settings(derandomize=True, database=None, deadline=None,
+                          max_examples=scaled(300))
+    magnitudes = st.one_of(st.integers(0, MAX), st.integers(0, 2**40),
+                           st.sampled_from([0, 1, 2**32 - 1, 2**32, 2**64, MAX - 1, MAX]))
+    integers = st.builds(lambda m, negative: -m if negative else m, magnitudes, st.booleans())
+    # Ticks small enough that every sum and difference fits.
+    tick_counts = st.integers(-(2**94), 2**94)
+    divisors = tick_counts.filter(bool)
+    units = st.sampled_from(["fs", "ps", "ns", "us", "ms", "sec", "s", "min", "hr"])
+    FEMTOSECONDS = {"fs": 1, "ps": 10**3, "ns": 10**6, "us": 10**9, "ms": 10**12,
+                    "sec": 10**15, "s": 10**15, "min": 60 * 10**15, "hr": 3600 * 10**15}
+
+    class IntegerPropertiesTest(unittest.TestCase):
+        def _agrees(self, function, *operands):
+            """function on Integers equals function on ints, or both overflow."""
+            expected = function(*operands)
+            if isinstance(expected, int) and not _within(expected):
+                with self.assertRaises(OverflowError):
+                    function(*map(Integer, operands))
+                return
+            self.assertEqual(expected, function(*map(Integer, operands)))
+            self.assertEqual(expected, function(Integer(operands[0]), *operands[1:]))
+
+        @PROPERTIES
+        @given(integers, integers)
+        def test_binary_operators_match_int(self, a, b):
+            for function in (operator.add, operator.sub, operator.mul, operator.and_,
+                             operator.or_, operator.xor, *RELATIONS):
+                self._agrees(function, a, b)
+            if b:
+                for function in (operator.floordiv, operator.mod, divmod):
+                    self._agrees(function, a, b)
+                # / is exact, as Fraction's.
+                self.assertEqual(Fraction(a, b), Integer(a) / Integer(b))
+                self.assertEqual(Fraction(a, b), a / Integer(b))
+                self.assertEqual(a - b * int(a / Fraction(b)), Integer(a).rem(b))
+
+        @PROPERTIES
+        @given(integers, st.integers(0, 100), st.integers(0, 6))
+        def test_shifts_powers_and_unary_operators_match_int(self, a, shift, exponent):
+            for function in (operator.lshift, operator.rshift):
+                self._agrees(function, a, shift)
+            self._agrees(operator.pow, a, exponent)
+            for function in (operator.neg, operator.pos, abs, operator.invert, int, bool,
+                             float, math.floor, math.ceil, math.trunc, round, operator.index):
+                self._agrees(function, a)
+
+        @PROPERTIES
+        @given(integers, st.sampled_from(["", "x", "X", "o", "b", ",", "_", "+", ">40",
+                                          "^+30,", "#x", "e", ".3f", "%"]))
+        def test_formats_conversions_and_repr_match_int(self, a, spec):
+            value = Integer(a)
+            self.assertEqual(format(a, spec), format(value, spec))
+            self.assertEqual(Fraction(a), Fraction(value))
+            self.assertEqual(Decimal(a), Decimal(value))
+            self.assertEqual(value, eval(repr(value), {"Integer": Integer}))
+            self.assertEqual(hash(a), hash(value))
+
+    class TimePropertiesTest(unittest.TestCase):
+        def setUp(self):
+            self.addCleanup(set_analog, analog())
+            set_analog(False)
+
+        def _overflow_or(self, expected, function):
+            if not _within(expected):
+                with self.assertRaises(OverflowError):
+                    function()
+                return None
+            return function()
+
+        @PROPERTIES
+        @given(tick_counts, tick_counts)
+        def test_sums_and_relations_match_fractions(self, a, b):
+            self.assertEqual(a + b, (Time(a) + Time(b)).to_fraction())
+            self.assertEqual(a - b, (Time(a) - Time(b)).to_fraction())
+            self.assertEqual(-a, (-Time(a)).to_fraction())
+            self.assertEqual(abs(a), abs(Time(a)).to_fraction())
+            self.assertEqual(bool(a), bool(Time(a)))
+            for relation in RELATIONS:
+                self.assertEqual(relation(a, b), relation(Time(a), Time(b)))
+
+        @PROPERTIES
+        @given(tick_counts, divisors)
+        def test_quotients_and_remainders_match_fractions(self, a, b):
+            self.assertEqual(Fraction(a, b), Time(a) / Time(b))
+            self.assertEqual(a // b, Time(a) // Time(b))
+            self.assertEqual(a % b, (Time(a) % Time(b)).to_fraction())
+            quotient, rest = divmod(Time(a), Time(b))
+            self.assertEqual((a // b, a % b), (quotient, rest.to_fraction()))
+            self.assertEqual(a - b * int(Fraction(a, b)), Time(a).rem(Time(b)).to_fraction())
+
+        @PROPERTIES
+        @given(tick_counts, st.integers(-(2**10), 2**10), st.fractions(max_denominator=1000))
+        def test_scaling_is_exact_then_truncated(self, a, k, factor):
+            product = self._overflow_or(a * k, lambda: Time(a) * k)
+            if product is not None:
+                self.assertEqual(a * k, product.to_fraction())
+                self.assertEqual(product, k * Time(a))
+                self.assertEqual(product, Time(a) * Decimal(k))
+            exact = a * factor
+            scaled_time = self._overflow_or(exact, lambda: Time(a) * factor)
+            if scaled_time is not None:
+                # Analog clear: the whole femtoseconds, the rest dropped.
+                self.assertLess(abs(scaled_time.to_fraction() - exact), 1)
+                self.assertEqual(scaled_time.to_fraction(), math.trunc(exact))
+
+        @PROPERTIES
+        @given(st.fractions(min_value=-(10**6), max_value=10**6, max_denominator=10**4), units)
+        def test_units_construct_and_convert_exactly(self, value, unit):
+            femtoseconds = value * FEMTOSECONDS[unit]
+            if femtoseconds.denominator != 1:
+                return
+            time = Time(value, unit)
+            self.assertEqual(femtoseconds, time.to_fraction())
+            self.assertEqual(value, time.to(unit))
+            self.assertEqual(time, Time(Decimal(value.numerator) / value.denominator, unit)
+                             if Decimal(value.numerator) / value.denominator == value else time)
+            self.assertEqual(float(femtoseconds / 10**15), float(time))
+
+        @PROPERTIES
+        @given(tick_counts, st.integers(1, 10**12))
+        def test_steps_match_each_rounding_mode(self, a, resolution):
+            time, step = Time(a), Time(resolution)
+            ratio = Fraction(a, resolution)
+            self.assertEqual(math.floor(ratio), time.steps(step, "floor"))
+            self.assertEqual(math.ceil(ratio), time.steps(step, "ceil"))
+            self.assertEqual(round(ratio), time.steps(step, "round"))
+            if ratio.denominator == 1:
+                self.assertEqual(ratio, time.steps(step))
+            else:
+                with self.assertRaises(ValueError):
+                    time.steps(step)
+
+        @PROPERTIES
+        @given(tick_counts, st.integers(0, 2**52), st.integers(0, 52), st.booleans())
+        def test_equal_times_hash_equal_and_repr_round_trips(self, a, numerator, shift,
+                                                             analog_exists):
+            set_analog(analog_exists)
+            time = Time.from_fraction(a + Fraction(numerator % 2**shift, 2**shift))
+            self.assertEqual(time, eval(repr(time), {"Time": Time}))
+            number, unit = str(time).split(" ")
+            exact = time.ticks.to_fraction() + Fraction(time.offset)
+            self.assertEqual(exact, Fraction(number) * FEMTOSECONDS[unit], "str() is exact")
+            number, _ = format(time, "ns").split(" ")
+            self.assertEqual(exact, Fraction(number) * 10**6)
+            self.assertEqual(time, Time(time.to("ns"), "ns"))
+            self.assertEqual(hash(time), hash(Time(time.to("ns"), "ns")))
+            other = time + Time(1)
+            self.assertEqual(time == other, hash(time) == hash(other))
+            self.assertEqual(len({time, Time(time), other}), 2)
+
+
+if __name__ == "__main__":
+    unittest.main()
