@@ -68,16 +68,8 @@ UniversalInteger UniversalInteger::operator*(const UniversalInteger& other) cons
   return IntegerInternals::Multiply(*this, other);
 }
 
-// The int's record (sign +-1, magnitude |other|) is never built: its 16-bit
-// fields, stored and read back as words, would stall the product.
 UniversalInteger UniversalInteger::operator*(int other) const {
-  if (other == 0) return _zero;
-  const std::uint32_t magnitude =
-      other < 0 ? 0u - static_cast<std::uint32_t>(other) : static_cast<std::uint32_t>(other);
-  const std::int16_t otherSign = other < 0 ? IntegerInternals::kMinus : IntegerInternals::kPlus;
-  const bool plusZero = _count == 0 && _sign == IntegerInternals::kPlus;
-  const auto sign = plusZero ? IntegerInternals::kPlus : static_cast<std::int16_t>(_sign * otherSign);
-  return Magnitude96::ProductModulo96(Magnitude96::Covered(*this), {magnitude, 0}).WithSign(sign);
+  return SignedMagnitude96::ProductByInt(*this, other).Record();
 }
 
 UniversalIntegerExtended IntegerInternals::ProductDigits(const UniversalInteger& left,

@@ -195,4 +195,41 @@ struct Magnitude96 {
   }
 };
 
+// A magnitude and the sign its record will carry, for routes that finish
+// more arithmetic in machine words before they build the record.
+struct SignedMagnitude96 {
+  Magnitude96 magnitude;
+  std::int16_t sign;
+
+  // value * factor as the integer operator computes it: the low 96 bits, the
+  // product of the signs, +0 for a zero factor or a plus zero by count. The
+  // int's record (sign +-1, magnitude |factor|) is never built: its 16-bit
+  // fields, stored and read back as words, would stall the product.
+  static SignedMagnitude96 ProductByInt(const UniversalInteger& value, int factor) {
+    if (factor == 0) return {{0, 0}, IntegerInternals::kPlus};
+    const std::uint32_t factorMagnitude =
+        factor < 0 ? 0u - static_cast<std::uint32_t>(factor) : static_cast<std::uint32_t>(factor);
+    const std::int16_t valueSign = IntegerInternals::Sign(value);
+    const bool plusZero = IntegerInternals::Count(value) == 0 && valueSign == IntegerInternals::kPlus;
+    const auto sign = plusZero || factor > 0 ? valueSign : static_cast<std::int16_t>(-valueSign);
+    return {Magnitude96::ProductModulo96(Magnitude96::Covered(value), {factorMagnitude, 0}), sign};
+  }
+
+  // This plus a nonnegative carry, with a zero sum as +0; false (sum
+  // unspecified) when the sum passes 2^96 - 1. For signs +1 and -1 only.
+  bool TryAddCarry(std::uint64_t carry, SignedMagnitude96& sum) const {
+    const Magnitude96 wide{carry, 0};
+    if (sign == IntegerInternals::kMinus && !magnitude.IsZero()) {
+      const bool staysNegative = magnitude.OrderAgainst(wide) > 0;
+      sum = staysNegative ? SignedMagnitude96{Magnitude96::Subtract(magnitude, wide), sign}
+                          : SignedMagnitude96{Magnitude96::Subtract(wide, magnitude), IntegerInternals::kPlus};
+      return true;
+    }
+    sum.sign = IntegerInternals::kPlus;
+    return Magnitude96::Add(magnitude, wide, sum.magnitude);
+  }
+
+  UniversalInteger Record() const { return magnitude.WithSign(sign); }
+};
+
 #endif  // UNIVERSALTYPES_SRC_INTEGER_MAGNITUDE96_H

@@ -23,8 +23,22 @@ UniversalTime ScaledByReal(const UniversalTime& time, double factor, double scal
 }  // namespace
 
 UniversalTime UniversalTime::operator*(int factor) const {
-  return TimeInternals::Normalized(_physicalTime * factor,
-                                   static_cast<double>(factor) * static_cast<double>(_offsetTime));
+  const SignedMagnitude96 product = SignedMagnitude96::ProductByInt(_physicalTime, factor);
+  const double offset = static_cast<double>(factor) * static_cast<double>(_offsetTime);
+  // An offset in [0, 2^53) carries its truncation, an exact double, in one
+  // machine word: the normalisation's steps without building the carry's
+  // record. Everything else (negative, huge or NaN offsets, signs other
+  // than +-1, a carry past 2^96) takes the normalisation itself.
+  const bool signIsUnit = product.sign == IntegerInternals::kPlus || product.sign == IntegerInternals::kMinus;
+  if (signIsUnit && offset >= 0.0 && offset < 9007199254740992.0) {
+    const auto carry = static_cast<std::uint64_t>(offset);
+    SignedMagnitude96 ticks = product;
+    if (product.TryAddCarry(carry, ticks)) {
+      const double rest = offset - static_cast<double>(carry);
+      return TimeInternals::Make(ticks.Record(), rest == 0.0 ? 0.0 : rest);
+    }
+  }
+  return TimeInternals::Normalized(product.Record(), offset);
 }
 
 UniversalTime UniversalTime::operator/(int divisor) const {

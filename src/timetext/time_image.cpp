@@ -70,6 +70,13 @@ bool IsNegative(const UniversalTime& time) {
 char* WriteSign(const UniversalTime& time, char* out, UniversalTime& unsignedTime) {
   const UniversalInteger& ticks = TimeInternals::Ticks(time);
   const double offset = TimeInternals::Offset(time);
+  // A plus sign word with an offset of zero or more is never below zero,
+  // whatever the words and count hold: the common case, decided without
+  // converting the ticks or comparing them.
+  if (IntegerInternals::Sign(ticks) == IntegerInternals::kPlus && offset >= 0.0) {
+    unsignedTime = time;
+    return out;
+  }
   const UniversalInteger& zero = UniversalInteger::Get_TheConstantZero();
   if (IsNegative(time)) {
     *out++ = '-';

@@ -11,6 +11,7 @@
 
 #include "integer/int128_model.h"
 #include "integer/integer_internals.h"
+#include "time/time_internals.h"
 #include "support/test_scale.h"
 #include "universaltypes/flat.h"
 #include "universaltypes/universal_time.h"
@@ -245,6 +246,39 @@ TEST(FlatCalls, ReportWhatTheClassOperatorsThrowWithTheSameStatusWord) {
         << "time -, " << context;
   }
   UniversalTime::Set_AnalogExists(true);
+}
+
+// Time times an int finishes its carry in machine words; the reference is
+// the tick product normalised with the carry's record, as before. Raw
+// records: wild ticks and offsets of either sign, huge, at 2^53 and NaN.
+TEST(ScaledTimes, TimesIntCarriesAsTheNormalisationDoes) {
+  static constexpr double kOffsets[] = {0.0, -0.0, 0.5, 0.999999999999, -0.25, 1.5, 9007199254740991.0,
+                                        9007199254740992.0, -9007199254740993.0, 1e30, -1e30, 7.9e28};
+  static constexpr int kFactors[] = {0, 1, -1, 2, -2, 1000, -1000, 2147483647, -2147483647 - 1};
+  RecordSource source(kSeed + 3);
+  std::mt19937_64 random(kSeed + 3);
+  const long cases = ScaledCount(100000);
+  for (long index = 0; index < cases; ++index) {
+    const UniversalInteger ticks = source.Next();
+    const double offset = index % 3 == 0 ? kOffsets[random() % std::size(kOffsets)]
+                          : index % 3 == 1 ? std::ldexp(static_cast<double>(random() >> 11), -53)
+                                           : std::nan("");
+    const int factor = index % 2 == 0 ? kFactors[random() % std::size(kFactors)] : static_cast<int>(random());
+    UniversalTime time;
+    std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
+    std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof ticks, &offset, sizeof offset);
+    const std::string context = "seed " + std::to_string(kSeed + 3) + ", case " + std::to_string(index) + ": " +
+                                RecordText(ticks) + " offset " + std::to_string(offset) + " * " +
+                                std::to_string(factor);
+    ASSERT_EQ(OutcomeOf([&] { return ticks * factor; }),
+              OutcomeOf([&] { return Internals::Multiply(ticks, UniversalInteger(factor)); }))
+        << "ticks, " << context;
+    ASSERT_EQ(ClassOutcomeOf<UniversalTime>([&] { return time * factor; }),
+              ClassOutcomeOf<UniversalTime>([&] {
+                return TimeInternals::Normalized(ticks * factor, static_cast<double>(factor) * offset);
+              }))
+        << "time, " << context;
+  }
 }
 
 }  // namespace
