@@ -98,7 +98,9 @@ class InteractiveSession(unittest.TestCase):
         terminal.read_until("1 ns + 2 ns", 2)
         terminal.type("\r")
         terminal.read_until("3 ns", 2)  # the recalled line's result
-        terminal.type("1 hr + 1 xy" + CTRL_C)
+        terminal.type("1 hr + 1 xy")
+        terminal.read_until("1 xy")  # Ctrl-C once the editor holds the line
+        terminal.type(CTRL_C)
         terminal.read_until("^C")
         terminal.read_until(PROMPT, 4)
         terminal.type("2 * 21\r")
