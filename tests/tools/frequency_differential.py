@@ -2,7 +2,7 @@
 time is a frequency in the largest unit in which it is at least 1 and a
 decimal, one over a frequency is a time whose image reads back as the record
 of the exact value, and a frequency times a time is a count (an integer, a
-real that holds it exactly, or an error). Random operands, a fixed seed.
+real that holds it or whose digits spell it exactly, or an error). Random operands, a fixed seed.
 
 Usage: frequency_differential.py UTCALC [EMULATOR...]
 """
@@ -58,8 +58,9 @@ def real_image(value):
 def count_answer(count):
     if count.denominator == 1:
         return str(count.numerator)
-    if Fraction(float(count)) == count:
-        return real_image(float(count))
+    nearest = float(count)
+    if Fraction(nearest) == count or Fraction(real_image(nearest)) == count:
+        return real_image(nearest)
     return None
 
 

@@ -2,6 +2,8 @@
 // is a rational number of hertz, a time its exact value in femtoseconds.
 // 1 / time is a frequency, 1 / frequency a time rounded to a record by the
 // exact layer's rule, frequency * time and frequency / frequency a count.
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "exact_image.h"
@@ -40,8 +42,20 @@ Value TimeOfSeconds(const mpq_class& seconds) {
   return *time;
 }
 
-// A whole count is an integer; any other is a real only where a double
-// holds it exactly, since a count is never quietly rounded.
+// The fewest significant digits that read back as the double.
+std::string ShortestDecimal(double value) {
+  char text[32];
+  for (int precision = 0; precision < 17; ++precision) {
+    std::snprintf(text, sizeof text, "%.*e", precision, value);
+    if (std::strtod(text, nullptr) == value) break;
+  }
+  return text;
+}
+
+// A whole count is an integer. Any other is a real where its double holds it
+// exactly, or where the real's printed digits spell it exactly: 100 MHz *
+// 1 ns is the decimal 1e-1, kept beside its double as a typed literal is.
+// 1000/3 has neither and is refused, since a count is never quietly rounded.
 Value Count(const mpq_class& count) {
   if (count.get_den() == 1) {
     const std::optional<UniversalInteger> integer = utx::IntegerRecord(count.get_num());
@@ -50,9 +64,11 @@ Value Count(const mpq_class& count) {
   }
   const mpq_class magnitude = abs(count);
   const double nearest = magnitude < mpq_class(1) << 1024 ? utx::NearestDouble(magnitude) : 0.0;
-  if (nearest == 0.0 || mpq_class(nearest) != magnitude) {
+  const bool exact = nearest != 0.0 && (mpq_class(nearest) == magnitude ||
+                                        utx::RationalFromText(ShortestDecimal(nearest)) == magnitude);
+  if (!exact) {
     throw NoExactValue{"the count is " + utx::RationalText(count) +
-                       ", which is no integer and no real holds exactly"};
+                       ", which no integer or real holds exactly"};
   }
   return RealValue{UniversalReal(sgn(count) < 0 ? -nearest : nearest), count};
 }
