@@ -15,8 +15,10 @@
 // and the work grows linearly with the literal's length.
 #include "timetext/exact_literal_value.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <system_error>
 
 #include "time/time_internals.h"
 #include "timetext/time_units.h"
@@ -32,6 +34,10 @@ constexpr int kHeadDigits = 1344;    // digits the approximation reads
 // Below B^-1200 * unit every v rounds to zero ticks and offset 0.0.
 constexpr long kNegligiblePosition = -1200;
 constexpr long kSaturatedExponent = 1000000000;
+// Significant digits the tiny route writes out for from_chars.
+constexpr long kTinyRouteDigits = 40;
+// 10^-325 < 2^-1075: a value below it rounds to an offset of +0.0.
+constexpr long kBelowHalfTheLeastOffset = -325;
 
 using Short = WideUnsigned<4>;
 using Fixed = WideUnsigned<64>;
@@ -127,6 +133,13 @@ UniversalTime Assemble(const UniversalInteger& whole, bool fractionNonzero, bool
   return TimeInternals::Normalized(ticks, offset);
 }
 
+// The power of ten a unit is in femtoseconds; false for min and hr.
+bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
+  if (unit < TimeUnit_fs || unit > TimeUnit_sec) return false;
+  exponent = 3L * unit;
+  return true;
+}
+
 class LiteralValue {
  public:
   LiteralValue(const LiteralNumber& number, bool analog)
@@ -139,7 +152,7 @@ class LiteralValue {
     if (digits_.count() == 0 || position_ < kNegligiblePosition) return UniversalTime();
     RefuseWhatCannotFit();
     UniversalTime result;
-    if (TryShortRoute(result)) return result;
+    if (TryShortRoute(result) || TryTinyRoute(result)) return result;
     return FixedPointRoute();
   }
 
@@ -181,6 +194,39 @@ class LiteralValue {
     };
     result = Assemble(ToInteger(n, 0), remainder != 0, number_.negative, analog_,
                       [&] { return over(remainder); }, [&] { return over(denominator - remainder); });
+    return true;
+  }
+
+  // A literal below a tenth of a femtosecond in a decimal unit ('1.5E-300
+  // sec') has zero ticks and, while analog, the decimal correctly rounded
+  // to a double as its offset: from_chars rounds to nearest, ties to even,
+  // without the fixed-point work whose cost grows with the exponent. Under
+  // a tenth no rounding reaches 1.0, so nothing carries. An offset that
+  // underflows to zero near the least subnormal, and long digit strings,
+  // stay with the exact route.
+  bool TryTinyRoute(UniversalTime& result) const {
+    long unitExponent = 0;
+    if (number_.base != 10 || number_.negative || !DecimalUnitExponent(number_.unit, unitExponent)) {
+      return false;
+    }
+    const long magnitude = position_ + unitExponent;  // v < 10^magnitude fs
+    if (magnitude > -1) return false;
+    double offset = 0.0;  // also below 10^-325 fs, under half the least subnormal
+    if (analog_ && magnitude > kBelowHalfTheLeastOffset) {
+      if (digits_.count() > kTinyRouteDigits) return false;
+      char text[kTinyRouteDigits + 24];
+      char* end = text;
+      digits_.ForEach([&](int digit) {
+        *end++ = static_cast<char>('0' + digit);
+        return true;
+      });
+      *end++ = 'e';
+      end = std::to_chars(end, text + sizeof text, magnitude - digits_.count()).ptr;
+      const std::from_chars_result read = std::from_chars(text, end, offset, std::chars_format::scientific);
+      if (read.ec != std::errc() || read.ptr != end || offset == 0.0) return false;
+    }
+    result = Assemble(UniversalInteger::Get_TheConstantZero(), offset != 0.0, false, analog_,
+                      [offset] { return offset; }, [] { return 0.0; });
     return true;
   }
 

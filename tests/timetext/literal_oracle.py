@@ -68,7 +68,7 @@ def well_formed(rng):
     fraction = digit_run(rng, base, rng.choice([1, 2, 3, 8, 16, 30, 60])) if rng.random() < 0.6 else None
     exponent = None
     if rng.random() < 0.4:
-        size = rng.choice([0, 1, 2, 2, 3, 30, 200])
+        size = rng.choice([0, 1, 2, 2, 3, 30, 200, 400, 1300])
         exponent_value = rng.randint(0, size)
         exponent = (rng.choice(["", "+", "-"]), exponent_value)
     negative = not based and rng.random() < 0.3
