@@ -13,6 +13,8 @@ import re
 import select
 import sys
 import tempfile
+import termios
+import time
 import unittest
 
 UP, CTRL_C, CTRL_D = "\x1b[A", "\x03", "\x04"
@@ -51,11 +53,23 @@ class Terminal:
             self.output += chunk
 
     def type(self, keys):
-        """Types once the editor shows its prompt: keys typed while a line is
-        evaluated would meet the terminal driver, not the editor."""
+        """Types once the editor shows its prompt and holds the terminal: keys
+        typed before would meet the terminal driver, not the editor. libedit
+        prints its prompt before it leaves canonical mode, so a Ctrl-C typed
+        just after the prompt can still be the driver's interrupt, which
+        flushes the line and leaves the editor waiting."""
         self.read_until(PROMPT, self.prompts_due)
+        self.wait_for_the_editor()
         os.write(self.fd, keys.encode())
         self.prompts_due += keys.count("\r") + keys.count(CTRL_C)
+
+    def wait_for_the_editor(self):
+        # A pseudo-terminal's master reports the slave's modes.
+        deadline = time.monotonic() + PATIENCE_SECONDS
+        while termios.tcgetattr(self.fd)[3] & termios.ICANON:
+            if time.monotonic() > deadline:
+                raise AssertionError("the editor never took the terminal; the screen shows:\n" + self.screen())
+            time.sleep(0.01)
 
     def exit_status(self):
         """Drains the output until the calculator ends, then its status."""
