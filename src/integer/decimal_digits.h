@@ -1,7 +1,9 @@
 // Decimal digits of a 96-bit magnitude, fmt-style: the magnitude is cut into
-// chunks of nine digits by division by 10^9 (three 64-by-32-bit divisions a
-// chunk, at most four chunks), and each chunk is written two digits at a time
-// from a table of digit pairs. No division per digit.
+// chunks of nine digits (at most four), and each chunk is written two digits
+// at a time from a table of digit pairs. No division per digit. Below 2^64
+// the chunks come from two quotients by constants (10^9 and 10^18), which the
+// compiler turns into multiplications; above it, a chunk or two come first
+// from word-by-word division by 10^9.
 #ifndef UNIVERSALTYPES_SRC_INTEGER_DECIMAL_DIGITS_H
 #define UNIVERSALTYPES_SRC_INTEGER_DECIMAL_DIGITS_H
 

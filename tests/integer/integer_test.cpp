@@ -10,6 +10,7 @@
 #include <climits>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "integer/int128_model.h"
 #include "support/test_scale.h"
@@ -89,6 +90,20 @@ TEST(IntegerDecimalImage, MatchesAnIndependentConversionForEveryDigitCount) {
     const u128 magnitude = count == 0 ? 0 : (u128{random()} << 64 | random()) >> (128 - 16 * count);
     const Model model = Normalised(random() % 2 ? 1 : -1, magnitude);
     ASSERT_EQ(static_cast<const char*>(ToRecord(model)), ToString(model)) << "seed " << kSeed << " trial " << trial;
+  }
+}
+
+// Where the digits change how they are cut: each power of ten and its
+// neighbours (nine-digit chunks, the two-chunk split below 2^64), and the
+// words' edges 2^32, 2^64 and 2^96 - 1.
+TEST(IntegerDecimalImage, MatchesAnIndependentConversionAtDigitAndWordEdges) {
+  std::vector<u128> edges = {u128{1} << 32, (u128{1} << 64) - 1, u128{1} << 64, (u128{1} << 64) + 1, kMax96};
+  for (u128 power = 1; power <= kMax96; power *= 10) {
+    for (const u128 edge : {power - 1, power, power + 1}) edges.push_back(edge);
+  }
+  for (const u128 magnitude : edges) {
+    const Model model = Normalised(1, magnitude);
+    EXPECT_EQ(static_cast<const char*>(ToRecord(model)), ToString(model));
   }
 }
 
