@@ -21,6 +21,7 @@
 #include <system_error>
 
 #include "time/time_internals.h"
+#include "timetext/rounded_quotient.h"
 #include "timetext/time_units.h"
 #include "timetext/wide_unsigned.h"
 
@@ -34,6 +35,8 @@ constexpr int kHeadDigits = 1344;    // digits the approximation reads
 // Below B^-1200 * unit every v rounds to zero ticks and offset 0.0.
 constexpr long kNegligiblePosition = -1200;
 constexpr long kSaturatedExponent = 1000000000;
+// 10^27 < 2^90: the decimal route's divisors leave RoundedQuotient room.
+constexpr long kDecimalRoutePlaces = 27;
 // Significant digits the tiny route writes out for from_chars.
 constexpr long kTinyRouteDigits = 40;
 // 10^-325 < 2^-1075: a value below it rounds to an offset of +0.0.
@@ -140,19 +143,35 @@ bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
   return true;
 }
 
+// A unit as multiple * 10^exponent femtoseconds: 60 and 3600 sec for min
+// and hr.
+void UnitAsMultipleOfPowerOfTen(TimeUnit unit, std::uint32_t& multiple, long& exponent) {
+  multiple = unit == TimeUnit_min ? 60u : unit == TimeUnit_hr ? 3600u : 1u;
+  exponent = DecimalUnitExponent(unit, exponent) ? exponent : 3L * TimeUnit_sec;
+}
+
+template <int Limbs>
+Magnitude96 LowWords(const WideUnsigned<Limbs>& value) {
+  return {std::uint64_t{value.Limb(1)} << 32 | value.Limb(0), value.Limb(2)};
+}
+
 class LiteralValue {
  public:
   LiteralValue(const LiteralNumber& number, bool analog)
       : number_(number), analog_(analog), digits_(number), base_(static_cast<std::uint32_t>(number.base)),
         factors_(FactorsOf(number.unit)) {
     position_ = number.integerRun.digits - digits_.leadingZeros() + SaturatedExponent(number);
+    while (groupPower_ <= (std::uint32_t{0xFFFFFFFF} / base_)) {
+      groupPower_ *= base_;
+      ++groupDigits_;
+    }
   }
 
   UniversalTime Compute() const {
     if (digits_.count() == 0 || position_ < kNegligiblePosition) return UniversalTime();
     RefuseWhatCannotFit();
     UniversalTime result;
-    if (TryShortRoute(result) || TryTinyRoute(result)) return result;
+    if (TryShortRoute(result) || TryTinyRoute(result) || TryDecimalRoute(result)) return result;
     return FixedPointRoute();
   }
 
@@ -182,18 +201,49 @@ class LiteralValue {
       result = Assemble(ToInteger(n, 0), false, number_.negative, analog_, [] { return 0.0; }, [] { return 0.0; });
       return true;
     }
-    std::uint64_t denominator = 1, remainder = 0;
+    // B^-K first: dividing is dear, and not worth starting for a
+    // denominator that will not fit.
+    std::uint64_t denominator = 1;
     for (long step = 0; step < -scale; ++step) {
       if (denominator > (std::uint64_t{1} << 53) / base_) return false;
-      remainder += denominator * n.DivideSmall(base_);
       denominator *= base_;
     }
+    std::uint64_t remainder = 0;
+    for (std::uint64_t weight = 1; weight < denominator; weight *= base_) remainder += weight * n.DivideSmall(base_);
     // Both below 2^53: one IEEE division rounds the quotient correctly.
     const auto over = [denominator](std::uint64_t numerator) {
       return static_cast<double>(numerator) / static_cast<double>(denominator);
     };
     result = Assemble(ToInteger(n, 0), remainder != 0, number_.negative, analog_,
                       [&] { return over(remainder); }, [&] { return over(denominator - remainder); });
+    return true;
+  }
+
+  // A decimal literal whose digits times its unit's multiple fit 96 bits
+  // and whose last digit stands for at least 10^-27 fs, such as 28 digits
+  // of a ns: v = N * multiple / 10^k, so the 96-bit division gives the
+  // ticks, and its remainder over 10^k, rounded bit by bit, the offset.
+  bool TryDecimalRoute(UniversalTime& result) const {
+    if (number_.base != 10) return false;
+    std::uint32_t multiple = 1;
+    long unitExponent = 0;
+    UnitAsMultipleOfPowerOfTen(number_.unit, multiple, unitExponent);
+    const long places = digits_.count() - position_ - unitExponent;  // k
+    if (places < 1 || places > kDecimalRoutePlaces) return false;
+    Short numerator;
+    bool fits = true;
+    digits_.ForEach([&](int digit) { return fits = numerator.MultiplyAdd(10, static_cast<std::uint32_t>(digit)); });
+    if (!fits || !numerator.MultiplyAdd(multiple, 0) || numerator.HighestBit() >= 96) return false;
+    Short powerOfTen;
+    powerOfTen.SetLimb(0, 1);
+    MultiplyByPowerOfBase(powerOfTen, places);
+    const Magnitude96 divisor = LowWords(powerOfTen);
+    Magnitude96 whole{}, rest{};
+    Magnitude96::Divide(LowWords(numerator), divisor, whole, rest);
+    const Magnitude96 complement = Magnitude96::Subtract(divisor, rest);
+    result = Assemble(whole.WithSign(IntegerInternals::kPlus), !rest.IsZero(), number_.negative, analog_,
+                      [&] { return RoundedQuotient(rest, divisor); },
+                      [&] { return RoundedQuotient(complement, divisor); });
     return true;
   }
 
@@ -230,9 +280,23 @@ class LiteralValue {
     return true;
   }
 
+  // value * B^steps, exactly, a limb's worth of digits at a time.
+  template <typename Wide>
+  void MultiplyByPowerOfBase(Wide& value, long steps) const {
+    for (; steps >= groupDigits_; steps -= groupDigits_) value.MultiplyAdd(groupPower_, 0);
+    for (; steps > 0; --steps) value.MultiplyAdd(base_, 0);
+  }
+
+  // value / B^steps, truncated at each of the few divisions.
+  void DivideByPowerOfBase(Fixed& value, long steps) const {
+    for (; steps >= groupDigits_; steps -= groupDigits_) value.DivideSmall(groupPower_);
+    for (; steps > 0; --steps) value.DivideSmall(base_);
+  }
+
   // V ~ v * 2^F: the first digits as a binary fraction z = 0.d1 d2... by
-  // Horner's rule from the last digit up (each step's truncation costs under
-  // one unit and earlier errors shrink by B), then times unit and B^X.
+  // Horner's rule from the last digit up, a group of digits whose power of B
+  // fits a limb at a time (each division's truncation costs under one unit
+  // and earlier errors shrink by B^k), then times unit and B^X.
   Fixed Approximation() const {
     std::uint8_t head[kHeadDigits];
     long count = 0;
@@ -241,13 +305,19 @@ class LiteralValue {
       return count < kHeadDigits;
     });
     Fixed value;
-    for (long index = count - 1; index >= 0; --index) {
-      value.SetLimb(kFractionBits / 32, head[index]);
-      value.DivideSmall(base_);
+    for (long end = count; end > 0; end -= groupDigits_) {
+      const long begin = end > groupDigits_ ? end - groupDigits_ : 0;
+      std::uint32_t group = 0, power = 1;
+      for (long index = begin; index < end; ++index) {
+        group = group * base_ + head[index];
+        power *= base_;
+      }
+      value.SetLimb(kFractionBits / 32, group);
+      value.DivideSmall(power);
     }
     for (int factor = 0; factor < factors_.count; ++factor) value.MultiplyAdd(factors_.factors[factor], 0);
-    for (long step = 0; step < position_; ++step) value.MultiplyAdd(base_, 0);
-    for (long step = position_; step < 0; ++step) value.DivideSmall(base_);
+    MultiplyByPowerOfBase(value, position_);
+    DivideByPowerOfBase(value, -position_);
     return value;
   }
 
@@ -257,8 +327,8 @@ class LiteralValue {
     Fixed numerator = bound;
     Fixed denominator = Fixed::PowerOfTwo(kFractionBits);
     for (int factor = 0; factor < factors_.count; ++factor) denominator.MultiplyAdd(factors_.factors[factor], 0);
-    for (long step = 0; step < position_; ++step) denominator.MultiplyAdd(base_, 0);
-    for (long step = position_; step < 0; ++step) numerator.MultiplyAdd(base_, 0);
+    MultiplyByPowerOfBase(denominator, position_);
+    MultiplyByPowerOfBase(numerator, -position_);
     if (numerator.Compare(denominator) >= 0) return -1;  // c >= 1 > y
     int order = 0;
     digits_.ForEach([&](int digit) {
@@ -344,6 +414,9 @@ class LiteralValue {
   std::uint32_t base_;
   UnitFactors factors_;
   long position_ = 0;  // X
+  // B^k, the largest power of B a limb holds, and k.
+  std::uint32_t groupPower_ = 1;
+  long groupDigits_ = 0;
 };
 
 }  // namespace

@@ -34,10 +34,14 @@ class WideUnsigned {
     return carry == 0;
   }
 
-  // this = this / divisor; returns the remainder.
+  // this = this / divisor; returns the remainder. Zero limbs at the top are
+  // left as they are: a machine division is dear, and the parser's values
+  // seldom fill their width.
   std::uint32_t DivideSmall(std::uint32_t divisor) {
+    int top = Limbs - 1;
+    while (top >= 0 && limbs_[top] == 0) --top;
     std::uint64_t rest = 0;
-    for (int index = Limbs - 1; index >= 0; --index) {
+    for (int index = top; index >= 0; --index) {
       const std::uint64_t window = (rest << 32) | limbs_[index];
       limbs_[index] = static_cast<std::uint32_t>(window / divisor);
       rest = window % divisor;

@@ -65,7 +65,7 @@ def well_formed(rng):
     whole = digit_run(rng, base, rng.choice([1, 1, 2, 3, 5, 10, 20, 30]))
     if rng.random() < 0.2:
         whole = "0" * rng.randint(1, 40) + whole
-    fraction = digit_run(rng, base, rng.choice([1, 2, 3, 8, 16, 30, 60])) if rng.random() < 0.6 else None
+    fraction = digit_run(rng, base, rng.choice([1, 2, 3, 8, 16, 20, 25, 30, 60])) if rng.random() < 0.6 else None
     exponent = None
     if rng.random() < 0.4:
         size = rng.choice([0, 1, 2, 2, 3, 30, 200, 400, 1300])
