@@ -18,6 +18,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <system_error>
 
 #include "time/time_internals.h"
@@ -146,8 +147,10 @@ bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
 // A unit as multiple * 10^exponent femtoseconds: 60 and 3600 sec for min
 // and hr.
 void UnitAsMultipleOfPowerOfTen(TimeUnit unit, std::uint32_t& multiple, long& exponent) {
-  multiple = unit == TimeUnit_min ? 60u : unit == TimeUnit_hr ? 3600u : 1u;
-  exponent = DecimalUnitExponent(unit, exponent) ? exponent : 3L * TimeUnit_sec;
+  multiple = 1;
+  if (DecimalUnitExponent(unit, exponent)) return;
+  multiple = unit == TimeUnit_min ? 60u : 3600u;
+  exponent = 3L * TimeUnit_sec;
 }
 
 template <int Limbs>
@@ -171,11 +174,24 @@ class LiteralValue {
     if (digits_.count() == 0 || position_ < kNegligiblePosition) return UniversalTime();
     RefuseWhatCannotFit();
     UniversalTime result;
-    if (TryShortRoute(result) || TryTinyRoute(result) || TryDecimalRoute(result)) return result;
+    const std::optional<Short> significand = Significand();
+    if (TryShortRoute(significand, result) || TryTinyRoute(result) || TryDecimalRoute(significand, result)) {
+      return result;
+    }
     return FixedPointRoute();
   }
 
  private:
+  // N = d1...dD, read once for the routes that need it; empty beyond 128
+  // bits.
+  std::optional<Short> Significand() const {
+    Short n;
+    bool fits = true;
+    digits_.ForEach([&](int digit) { return fits = n.MultiplyAdd(base_, static_cast<std::uint32_t>(digit)); });
+    if (!fits) return std::nullopt;
+    return n;
+  }
+
   // v >= B^(X-1): once that reaches 2^96 no tick count holds it.
   void RefuseWhatCannotFit() const {
     if (position_ > 200) ThrowOverflow();
@@ -187,10 +203,10 @@ class LiteralValue {
     if (lowest.HighestBit() >= 96) ThrowOverflow();
   }
 
-  bool TryShortRoute(UniversalTime& result) const {
-    Short n;
+  bool TryShortRoute(const std::optional<Short>& significand, UniversalTime& result) const {
+    if (!significand) return false;
+    Short n = *significand;
     bool fits = true;
-    digits_.ForEach([&](int digit) { return fits = n.MultiplyAdd(base_, static_cast<std::uint32_t>(digit)); });
     for (int factor = 0; fits && factor < factors_.count; ++factor) fits = n.MultiplyAdd(factors_.factors[factor], 0);
     if (!fits) return false;
     const long scale = position_ - digits_.count();
@@ -223,17 +239,15 @@ class LiteralValue {
   // and whose last digit stands for at least 10^-27 fs, such as 28 digits
   // of a ns: v = N * multiple / 10^k, so the 96-bit division gives the
   // ticks, and its remainder over 10^k, rounded bit by bit, the offset.
-  bool TryDecimalRoute(UniversalTime& result) const {
-    if (number_.base != 10) return false;
+  bool TryDecimalRoute(const std::optional<Short>& significand, UniversalTime& result) const {
+    if (number_.base != 10 || !significand) return false;
     std::uint32_t multiple = 1;
     long unitExponent = 0;
     UnitAsMultipleOfPowerOfTen(number_.unit, multiple, unitExponent);
     const long places = digits_.count() - position_ - unitExponent;  // k
     if (places < 1 || places > kDecimalRoutePlaces) return false;
-    Short numerator;
-    bool fits = true;
-    digits_.ForEach([&](int digit) { return fits = numerator.MultiplyAdd(10, static_cast<std::uint32_t>(digit)); });
-    if (!fits || !numerator.MultiplyAdd(multiple, 0) || numerator.HighestBit() >= 96) return false;
+    Short numerator = *significand;
+    if (!numerator.MultiplyAdd(multiple, 0) || numerator.HighestBit() >= 96) return false;
     Short powerOfTen;
     powerOfTen.SetLimb(0, 1);
     MultiplyByPowerOfBase(powerOfTen, places);
