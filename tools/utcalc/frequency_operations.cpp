@@ -2,8 +2,7 @@
 // is a rational number of hertz, a time its exact value in femtoseconds.
 // 1 / time is a frequency, 1 / frequency a time rounded to a record by the
 // exact layer's rule, frequency * time and frequency / frequency a count.
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
 #include <string>
 
 #include "exact_image.h"
@@ -45,11 +44,7 @@ Value TimeOfSeconds(const mpq_class& seconds) {
 // The fewest significant digits that read back as the double.
 std::string ShortestDecimal(double value) {
   char text[32];
-  for (int precision = 0; precision < 17; ++precision) {
-    std::snprintf(text, sizeof text, "%.*e", precision, value);
-    if (std::strtod(text, nullptr) == value) break;
-  }
-  return text;
+  return {text, std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr};
 }
 
 // A whole count is an integer. Any other is a real where its double holds it
