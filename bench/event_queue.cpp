@@ -3,9 +3,11 @@
 // (one to three, as many as keep the pending count at its bound) at delays
 // drawn from typical literals. One benchmark iteration is one event, so the
 // table's ns/op is the cost of an event; the same loop runs keyed by the
-// library's time, by int64_t femtoseconds (a 64-bit simulator's key, which
-// runs out after 2.56 hours) and by SystemC's sc_time, and the pending count
-// grows from 10^3 to 10^6.
+// library's time, by the plain 128-bit time of the other time benchmarks
+// (exact 96-bit ticks and an offset, compared and added inline: what any
+// key of that range and precision costs), by int64_t femtoseconds (a 64-bit
+// simulator's key, which runs out after 2.56 hours) and by SystemC's
+// sc_time, and the pending count grows from 10^3 to 10^6.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -17,6 +19,7 @@
 
 #include "benchmarks.h"
 #include "harness.h"
+#include "int128_time_reference.h"
 #include "operands.h"
 #include "universaltypes/time_text.h"
 #include "universaltypes/universal_time.h"
@@ -44,11 +47,16 @@ std::int64_t FemtosecondDelay(const char* literal) {
                                    std::uint64_t{static_cast<std::uint32_t>(fields[3])} << 32);
 }
 
-// The three keys: how each makes a delay and adds it to a time.
+// The keys: how each makes a delay and adds it to a time.
 struct LibraryKey {
   using Time = UniversalTime;
   static Time Delay(const char* literal) { return LibraryDelay(literal); }
   static Time Zero() { return UniversalTime::Get_TheConstantZero(); }
+};
+struct Int128Key {
+  using Time = Int128Time;
+  static Time Delay(const char* literal) { return Int128Time::Normalized(FemtosecondDelay(literal), 0.0); }
+  static Time Zero() { return Int128Time{}; }
 };
 struct Int64Key {
   using Time = std::int64_t;
@@ -127,6 +135,7 @@ void RegisterEventQueueBenchmarks() {
                                     std::size_t{1'000'000}}) {
     const std::string operation = std::to_string(pending) + " pending";
     RegisterQueue<LibraryKey>(operation, kLibrary, pending);
+    RegisterQueue<Int128Key>(operation, kInt128, pending);
     RegisterQueue<Int64Key>(operation, kInt64Femtoseconds, pending);
     RegisterQueue<SystemCKey>(operation, kSystemC, pending);
   }

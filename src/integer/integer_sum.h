@@ -88,13 +88,20 @@ inline RecordBits ExactCountSumBits(const UniversalInteger& left, const Universa
   return Magnitude96::ZeroBits();
 }
 
+// The sum's record as bits, for routes that go on computing in registers.
+template <typename Overflowed>
+inline RecordBits SumBitsOf(const UniversalInteger& left, const UniversalInteger& right, std::int16_t rightSign,
+                            Overflowed overflowed) {
+  const bool leftExact = Magnitude96::HasExactCount(left);
+  const bool rightExact = Magnitude96::HasExactCount(right);
+  if (leftExact && rightExact) return ExactCountSumBits(left, right, rightSign, overflowed);
+  return RecordBits::Of(SumOfAnyRecords(left, right, rightSign, overflowed));
+}
+
 template <typename Overflowed>
 inline UniversalInteger SumOf(const UniversalInteger& left, const UniversalInteger& right, std::int16_t rightSign,
                        Overflowed overflowed) {
-  const bool leftExact = Magnitude96::HasExactCount(left);
-  const bool rightExact = Magnitude96::HasExactCount(right);
-  if (leftExact && rightExact) return ExactCountSumBits(left, right, rightSign, overflowed).Record();
-  return SumOfAnyRecords(left, right, rightSign, overflowed);
+  return SumBitsOf(left, right, rightSign, overflowed).Record();
 }
 
 // The flag's route: the status word is noted as a throw would note it.

@@ -76,6 +76,18 @@ struct Magnitude96 {
     std::uint64_t halves[2];
 
     static RecordBits Of(const UniversalInteger& record) { return std::bit_cast<RecordBits>(record); }
+
+    // A zero count with sign -1 (a negative zero) becomes sign +1; the words
+    // are left as they are.
+    RecordBits WithPositiveZero() const {
+      constexpr bool kLittle = std::endian::native == std::endian::little;
+      constexpr int kSignShift = kLittle ? 0 : 48;
+      constexpr int kCountShift = kLittle ? 16 : 32;
+      const std::uint64_t signAndCount =
+          (halves[0] >> kSignShift & 0xFFFFu) | (halves[0] >> kCountShift & 0xFFFFu) << 16;
+      if (signAndCount != 0xFFFFu) return *this;
+      return {{halves[0] ^ std::uint64_t{0xFFFEu} << kSignShift, halves[1]}};
+    }
     // Two 8-byte copies, not one 16-byte one: each lands in a register where
     // a 16-byte copy would go through a vector register and memory.
     UniversalInteger Record() const {

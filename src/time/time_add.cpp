@@ -1,6 +1,8 @@
 // Time addition and subtraction: ticks exactly, offsets as doubles with
 // whole femtoseconds carried into or borrowed from the ticks.
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "integer/integer_sum.h"
 #include "time/time_internals.h"
@@ -12,48 +14,62 @@ constexpr double kFemtosecondsPerSecond = 1e15;
 
 namespace {
 
+using universaltypes::detail::ExactCountSumBits;
 using universaltypes::detail::OverflowFlag;
-using universaltypes::detail::SumOf;
+using universaltypes::detail::RecordBits;
+using universaltypes::detail::SumBitsOf;
 
 constexpr UniversalInteger kOneTick = IntegerInternals::Make(IntegerInternals::kPlus, 1, 1, 0, 0);
+
+// The result leaves in one 16-byte store of its ticks and one of its offset,
+// zeros made canonical. Callers copy a time as 16 bytes and 8: a record
+// written field by field would reach that 16-byte load through a failed
+// store forwarding, which in a chain of sums (t = t + delay) cost more than
+// the arithmetic.
+void StoreCanonical(UniversalTime& time, const RecordBits& ticks, double offset) {
+  typedef std::uint64_t TickBytes __attribute__((vector_size(16)));
+  const RecordBits canonical = ticks.WithPositiveZero();
+  const TickBytes tickBytes = {canonical.halves[0], canonical.halves[1]};
+  const double canonicalOffset = offset == 0.0 ? 0.0 : offset;
+  auto* bytes = reinterpret_cast<unsigned char*>(&time);
+  std::memcpy(bytes, &tickBytes, sizeof tickBytes);
+  std::memcpy(bytes + sizeof tickBytes, &canonicalOffset, sizeof canonicalOffset);
+}
 
 // Both sums keep the class operators' order of steps: ticks first, then,
 // while analog simulation is announced, the offsets with one carry (a sum)
 // or one borrow (a difference) at most, whatever offsets a host's records
 // hold. When the ticks overflow, result is left as it was; when the carry or
 // borrow overflows, it holds the new ticks and the combined offset, which is
-// what a compound operator leaves in its left operand.
+// what a compound operator leaves in its left operand. The ticks stay in
+// registers from the first sum to the store.
 template <bool kSubtract>
 bool TryCombine(const UniversalTime& left, const UniversalTime& right, UniversalTime& result) {
   const UniversalInteger& rightTicks = TimeInternals::Ticks(right);
   const auto rightSign = static_cast<std::int16_t>(kSubtract ? -IntegerInternals::Sign(rightTicks)
                                                              : IntegerInternals::Sign(rightTicks));
   bool overflowed = false;
-  const UniversalInteger ticks =
-      SumOf(TimeInternals::Ticks(left), rightTicks, rightSign, OverflowFlag{&overflowed});
+  const RecordBits ticks = SumBitsOf(TimeInternals::Ticks(left), rightTicks, rightSign, OverflowFlag{&overflowed});
   if (overflowed) return false;
-  TimeInternals::Ticks(result) = ticks;
-  TimeInternals::SetOffset(result, TimeInternals::Offset(left));
-  // A negative-zero operand can leave a negative-zero sum: records leave
-  // canonical.
   if (!TimeInternals::AnalogExists()) {
-    TimeInternals::WithCanonicalZeros(result);
+    StoreCanonical(result, ticks, TimeInternals::Offset(left));
     return true;
   }
   const double offset = kSubtract ? TimeInternals::Offset(left) - TimeInternals::Offset(right)
                                   : TimeInternals::Offset(right) + TimeInternals::Offset(left);
-  TimeInternals::SetOffset(result, offset);
   if (kSubtract ? !(offset < 0.0) : !(offset >= 1.0)) {
-    TimeInternals::WithCanonicalZeros(result);
+    StoreCanonical(result, ticks, offset);
     return true;
   }
-  const UniversalInteger moved =
-      SumOf(ticks, kOneTick, kSubtract ? IntegerInternals::kMinus : IntegerInternals::kPlus,
-            OverflowFlag{&overflowed});
-  if (overflowed) return false;
-  TimeInternals::Ticks(result) = moved;
-  TimeInternals::SetOffset(result, kSubtract ? offset + 1.0 : offset - 1.0);
-  TimeInternals::WithCanonicalZeros(result);
+  // The sum's count is exact, so the carry takes the exact-count route.
+  const RecordBits moved =
+      ExactCountSumBits(ticks.Record(), kOneTick, kSubtract ? IntegerInternals::kMinus : IntegerInternals::kPlus,
+                        OverflowFlag{&overflowed});
+  if (overflowed) {
+    StoreCanonical(result, ticks, offset);
+    return false;
+  }
+  StoreCanonical(result, moved, kSubtract ? offset + 1.0 : offset - 1.0);
   return true;
 }
 
@@ -89,14 +105,18 @@ UniversalTime& UniversalTime::operator-=(const UniversalTime& other) {
   return *this;
 }
 
+// Built in the returned record, not through the compound operator: its copy
+// back would read the fresh store through memory again.
 UniversalTime UniversalTime::operator+(const UniversalTime& other) const {
   UniversalTime sum = *this;
-  return sum += other;
+  if (!TimeInternals::TrySum(*this, other, sum)) IntegerInternals::ThrowOverflowNoted();
+  return sum;
 }
 
 UniversalTime UniversalTime::operator-(const UniversalTime& other) const {
   UniversalTime difference = *this;
-  return difference -= other;
+  if (!TimeInternals::TryDifference(*this, other, difference)) IntegerInternals::ThrowOverflowNoted();
+  return difference;
 }
 
 UniversalTime UniversalTime::operator+(const UniversalInteger& ticks) const {
