@@ -88,20 +88,26 @@ inline RecordBits ExactCountSumBits(const UniversalInteger& left, const Universa
   return Magnitude96::ZeroBits();
 }
 
+// Both tests run before either decides, so they go side by side.
+inline bool BothCountsExact(const UniversalInteger& left, const UniversalInteger& right) {
+  const bool leftExact = Magnitude96::HasExactCount(left);
+  const bool rightExact = Magnitude96::HasExactCount(right);
+  return leftExact && rightExact;
+}
+
 // The sum's record as bits, for routes that go on computing in registers.
 template <typename Overflowed>
 inline RecordBits SumBitsOf(const UniversalInteger& left, const UniversalInteger& right, std::int16_t rightSign,
                             Overflowed overflowed) {
-  const bool leftExact = Magnitude96::HasExactCount(left);
-  const bool rightExact = Magnitude96::HasExactCount(right);
-  if (leftExact && rightExact) return ExactCountSumBits(left, right, rightSign, overflowed);
+  if (BothCountsExact(left, right)) return ExactCountSumBits(left, right, rightSign, overflowed);
   return RecordBits::Of(SumOfAnyRecords(left, right, rightSign, overflowed));
 }
 
 template <typename Overflowed>
 inline UniversalInteger SumOf(const UniversalInteger& left, const UniversalInteger& right, std::int16_t rightSign,
                        Overflowed overflowed) {
-  return SumBitsOf(left, right, rightSign, overflowed).Record();
+  if (BothCountsExact(left, right)) return ExactCountSumBits(left, right, rightSign, overflowed).Record();
+  return SumOfAnyRecords(left, right, rightSign, overflowed);
 }
 
 // The flag's route: the status word is noted as a throw would note it.
