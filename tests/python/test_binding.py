@@ -34,7 +34,10 @@ class TimeTextTest(SwitchesRestored):
             Time.parse("79228162514264337593543950336 fs")
         self.assertEqual(MAX, int(Time.parse("79228162514264337593543950335 fs").ticks))
 
-    def test_switches_reach_the_parser(self):  # the analog flag's: test_literal_differential
+    def test_switches_reach_the_parser(self):  # its exactness: the literal oracle's
+        self.assertEqual((1, 0.5), (int(Time.parse("1.5 fs").ticks), Time.parse("1.5 fs").offset))
+        set_analog(False)
+        self.assertEqual((1, 0.0), (int(Time.parse("1.5 fs").ticks), Time.parse("1.5 fs").offset))
         set_based_literals(False)
         with self.assertRaises(ValueError):
             Time.parse("16#FF# ns")
