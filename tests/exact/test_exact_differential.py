@@ -308,7 +308,6 @@ class ExactLayerTest(unittest.TestCase):
                 self.assertEqual(ticks + rest, time_value(time, analog), image)
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 512), OK)
         self.assertEqual(buffer.value, b"1 fs + 0.5 fs")
-        self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 1, buffer, 512), OK)
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 0, buffer, 512), OK)
         self.assertEqual(buffer.value, b"-2 fs")
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 1, buffer, 512), OK)

@@ -52,15 +52,11 @@ def _install_with_cmake(python, build_dir, python_dir, temp):
 
 
 def _copied_suite(destination):
-    """The suite and the literal oracle it shares with the C++ tests, in the
-    same relative places as in the source tree."""
     suite = destination / TESTS.name
     suite.mkdir(parents=True)
     for module in TESTS.glob("*.py"):
         if module.name != Path(__file__).name:
             shutil.copy(module, suite)
-    (destination / "timetext").mkdir()
-    shutil.copy(TESTS.parent / "timetext" / "literal_oracle.py", destination / "timetext")
     return suite
 
 

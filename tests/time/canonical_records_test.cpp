@@ -206,16 +206,13 @@ TEST(CanonicalRecords, ANegativeTimesImageIsAMinusAndItsNegations) {
   UniversalTime::Set_AnalogExists(true);
 }
 
-// The rows, where the sign used to go wrong.
-TEST(CanonicalRecords, ZerosAndRoundedNegativeImages) {
+// A negative zero's image, through the array form, and the zero offset a
+// negative real divisor leaves: both +0. (Negative zeros with an offset, and
+// negative times whose offset rounds away, are the exact image route's.)
+TEST(CanonicalRecords, NegativeZeroImagesAndZeroOffsetsArePositive) {
   int negativeZero[5] = {-1, 0, 0, 0, 0};
   UTypes_StatusCode status = UTypes_Error;
   EXPECT_STREQ(TimeTickValueToString_CF(negativeZero, TimeUnit_fs, status), "0 fs");
-  const UniversalTime half = TimeRecord(RawRecord(-1, 0, 0), 0.5);
-  EXPECT_STREQ(TimeTickValueToString(half, TimeUnit_ns, status), "5e-07 ns");
-  EXPECT_STREQ(static_cast<const char*>(half), "0.5 fs");
-  const UniversalTime large = TimeRecord(I(PowerOfTen(23) * 22, -1), 1e-17);
-  EXPECT_STREQ(TimeTickValueToString(large, TimeUnit_ms, status), "-22e+11 ms");
   UniversalTime quotient;
   const UniversalTime three(3);
   ASSERT_EQ(UniversalTimeDividedByDouble(&three, -0.5, &quotient), UTypes_OK);

@@ -1,7 +1,8 @@
-// Time text, pinned: literals peer tools get wrong, the unit finder, the
-// digit helpers, and the image layout rule by rule. Exactness over random
-// literals is the oracle's (literal_oracle.py), bad text bad_input_test's,
-// and images of random times the exact image route's test.
+// Time text, pinned: literals the random ones never spell, the unit finder,
+// the digit helpers, and what the host sees around an image. Exactness over
+// random literals is the oracle's (literal_oracle.py), bad text
+// bad_input_test's, and the layout of random times the exact image route's
+// test.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -15,32 +16,20 @@ namespace {
 std::string Ticks(const UniversalTime& time) { return static_cast<const char*>(time.UniversalToPhysicalTime()); }
 
 TEST(TimeLiteral, WellFormedLiteralsAreExact) {
+  // What the oracle's random literals never spell: a unit alone is one
+  // unit, a word after the unit is ignored, E is a digit in base 16, '#12#'
+  // is base 10, exponents too long for any machine word, and the range's end.
   const std::pair<const char*, const char*> cases[] = {
-      // A unit alone is one unit; a word after the unit is ignored; E is a
-      // digit in base 16; '#12#' is base 10.
       {"ns", "1000000"}, {"5 sec extra", "5000000000000000"}, {"16#1E# ns", "30000000"}, {"#12# ns", "12000000"},
-      // Digit counts and exponent sizes that a step-by-step parser gets wrong.
-      {"1.0000000000000000000000000001 sec", "1000000000000000"},
       {"1e0000000000000000000000000003 ns", "1000000000"},
-      {"00000000000000000000000000001 fs", "1"},
-      {"10000000000000000000000000000 fs", "10000000000000000000000000000"},
-      {"0.123456789012 hr", "444444440443200000"},
       {"1e-99999999999999999999 fs", "0"}, {"0e99999999999999999999 fs", "0"},
       {"-79228162514264337593543950335 fs", "-79228162514264337593543950335"},
-      // Peer tools' classic errors: every one of these is exact here.
-      {"8.2 ms", "8200000000000"}, {"8200 us", "8200000000000"}, {"0.3 ns", "300000"}, {"2.675 ps", "2675"},
-      {"1.1 us", "1100000000"}, {"9223372036854775808 fs", "9223372036854775808"},
-      {"2.56 hr", "9216000000000000000"},
   };
   for (const auto& [text, ticks] : cases) {
     UTypes_StatusCode status = UTypes_Error;
     EXPECT_EQ(Ticks(TimeValueFromTimeString(text, status)), ticks) << text;
     EXPECT_EQ(status, UTypes_OK) << text;
   }
-  UTypes_StatusCode status;
-  const UniversalTime pi = TimeValueFromTimeString("3.14159265358979323846 sec", status);
-  EXPECT_EQ(Ticks(pi), "3141592653589793");
-  EXPECT_EQ(pi.Get_OffsetTime().UniversalRealToDouble(), 0.23846);
 }
 
 TEST(TimeUnits, FoundAfterTheNumberAndStandingApartFromIt) {
@@ -114,42 +103,18 @@ TEST(TimeLiteral, DigitHelpers) {
   EXPECT_EQ(status, UTypes_Error);
 }
 
-constexpr int kAutomatic = 8;  // not a unit: the image in the unit the time's size picks
-
 UniversalTime Fs(u128 ticks, int sign = 1) { return UniversalTime(I(ticks, sign)); }
 
 std::string Image(const UniversalTime& time, int unit) {
-  if (unit == kAutomatic) return static_cast<const char*>(time);
   UTypes_StatusCode status = UTypes_Error;
   const std::string image = TimeTickValueToString(time, static_cast<TimeUnit>(unit), status);
   EXPECT_EQ(status, UTypes_OK);
   return image;
 }
 
-TEST(TimeImage, LayoutRuleByRule) {
-  const struct {
-    u128 ticks;
-    int sign, unit;
-    const char* image;
-  } cases[] = {
-      // Whole numbers compact past six trailing zeros.
-      {PowerOfTen(6), 1, TimeUnit_fs, "1000000 fs"}, {PowerOfTen(7), -1, TimeUnit_fs, "-1e+7 fs"},
-      {36 * PowerOfTen(17), 1, TimeUnit_fs, "36e+17 fs"}, {PowerOfTen(28), 1, TimeUnit_ps, "1e+25 ps"},
-      {15 * PowerOfTen(17), 1, TimeUnit_sec, "1500 sec"}, {0, 1, TimeUnit_us, "0 us"},
-      {90 * PowerOfTen(15), 1, TimeUnit_min, "1.5 min"}, {36 * PowerOfTen(17), 1, TimeUnit_hr, "1 hr"},
-      // Fractions keep every digit of the remainder (15 in sec); alone, they take general form.
-      {1500000, -1, TimeUnit_ns, "-1.5 ns"}, {PowerOfTen(15) + 1, 1, TimeUnit_sec, "1.000000000000001 sec"},
-      {u128{1} << 64, -1, TimeUnit_ns, "-18446744073709.551616 ns"},
-      {kMax96, 1, TimeUnit_ns, "79228162514264337593543.950335 ns"},
-      {250, 1, TimeUnit_ns, "0.00025 ns"}, {1, 1, TimeUnit_ns, "1e-06 ns"},
-      {PowerOfTen(15) - 1, 1, TimeUnit_sec, "0.999999999999999 sec"},
-      // The unit by size: the largest of fs to sec not above the magnitude.
-      {0, 1, kAutomatic, "0 fs"}, {999, 1, kAutomatic, "999 fs"}, {1000, -1, kAutomatic, "-1 ps"},
-      {PowerOfTen(15) - 1, 1, kAutomatic, "999.999999999999 ms"}, {72 * PowerOfTen(17), 1, kAutomatic, "7200 sec"},
-      {kMax96, 1, kAutomatic, "79228162514264.337593543950335 sec"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(Image(Fs(c.ticks, c.sign), c.unit), c.image);
-  EXPECT_EQ(Image(UniversalTime(UniversalInteger(1), UniversalReal(0.5)), TimeUnit_fs), "1.5 fs");
+// The layout itself is held to the division route by the exact image
+// route's test; here, what the host sees around it.
+TEST(TimeImage, SharedBufferTickImagesAndHexadecimal) {
   UTypes_StatusCode status = UTypes_OK;
   int ticks[5] = {1, 2, 1500000, 0, 0};
   EXPECT_STREQ(TimeTickValueToString_CF(ticks, TimeUnit_ns, status), "1.5 ns");
@@ -157,8 +122,7 @@ TEST(TimeImage, LayoutRuleByRule) {
   const char* first = TimeTickValueToString(Fs(1), TimeUnit_fs, status);
   EXPECT_EQ(TimeTickValueToString(Fs(2), TimeUnit_fs, status), first);
   EXPECT_STREQ(first, "2 fs");
-  const UniversalInteger tickCount(1500), minusOne(-1);
-  EXPECT_STREQ(PhysicalTimeTickImage(&tickCount), "1500 fs");
+  const UniversalInteger minusOne(-1);
   EXPECT_STREQ(PhysicalTimeTickImage(&minusOne), "-1 fs");
   char hex[43];
   Fs(1).ToHexString(hex);

@@ -16,7 +16,7 @@ from fractions import Fraction
 
 COMMAND = sys.argv[1:]
 SEED = 18
-CASES = 300 * int(os.environ.get("UTYPES_TEST_SCALE", "1"))
+CASES = 300 // max(1, int(os.environ.get("UTYPES_TEST_SCALE", "1")))
 FREQUENCY_UNITS = [("THz", 10**12), ("GHz", 10**9), ("MHz", 10**6), ("kHz", 10**3)]
 LINE_ERROR = re.compile(r"^utcalc: line (\d+), column \d+: (.*)$")
 

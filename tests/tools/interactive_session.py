@@ -138,15 +138,6 @@ class InteractiveSession(unittest.TestCase):
         second.type(CTRL_D)
         self.assertEqual(second.exit_status(), 1)
 
-    def test_an_earlier_failure_does_not_set_the_status(self):
-        terminal = self.start()
-        terminal.type("1 / 0\r")
-        terminal.read_until("division by zero")
-        terminal.type("help\r")
-        terminal.read_until("quit or exit")
-        terminal.type("exit\r")
-        self.assertEqual(terminal.exit_status(), 0)
-
 
 if __name__ == "__main__":
     if sys.argv[1:2] == ["--skip"]:
