@@ -54,20 +54,16 @@ int DigitsInChunk(std::uint32_t chunk) {
          (chunk >= 1000000) + (chunk >= 10000000) + (chunk >= 100000000);
 }
 
-// Exactly count digits of chunk (its own count), written from the end.
-char* WriteTopChunk(std::uint32_t chunk, int count, char* out) {
-  char* end = out + count;
+// Exactly count digits of value (below 10^count), written from the end.
+char* WriteChunkDigits(std::uint32_t value, int count, char* out) {
+  char* const end = out + count;
   char* at = end;
-  while (chunk >= 100) {
+  for (; count >= 2; count -= 2) {
     at -= 2;
-    WritePair(chunk % 100, at);
-    chunk /= 100;
+    WritePair(value % 100, at);
+    value /= 100;
   }
-  if (chunk >= 10) {
-    WritePair(chunk, at - 2);
-  } else {
-    at[-1] = static_cast<char>('0' + chunk);
-  }
+  if (count == 1) at[-1] = static_cast<char>('0' + value);
   return end;
 }
 
@@ -82,12 +78,19 @@ char* WriteDecimalDigits(const std::uint32_t (&words)[3], char* out) {
   chunkCount += SplitIntoChunks(std::uint64_t{rest[1]} << 32 | rest[0], chunks + chunkCount);
 
   const std::uint32_t top = chunks[chunkCount - 1];
-  out = WriteTopChunk(top, DigitsInChunk(top), out);
+  out = WriteChunkDigits(top, DigitsInChunk(top), out);
   for (int chunk = chunkCount - 2; chunk >= 0; --chunk) {
     WriteNineDigits(chunks[chunk], out);
     out += 9;
   }
   return out;
+}
+
+char* WriteFixedDigits(std::uint64_t value, int count, char* out) {
+  if (count <= 9) return WriteChunkDigits(static_cast<std::uint32_t>(value), count, out);
+  out = WriteChunkDigits(static_cast<std::uint32_t>(value / kChunk), count - 9, out);
+  WriteNineDigits(static_cast<std::uint32_t>(value % kChunk), out);
+  return out + 9;
 }
 
 }  // namespace universaltypes::detail

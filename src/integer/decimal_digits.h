@@ -24,6 +24,10 @@ inline constexpr char kDigitPairs[] =
 // zeros ("0" for zero) and without a terminator; returns the end.
 char* WriteDecimalDigits(const std::uint32_t (&words)[3], char* out);
 
+// Writes exactly count digits of value, leading zeros included, at out:
+// value below 10^count, count at most 18. Returns the end.
+char* WriteFixedDigits(std::uint64_t value, int count, char* out);
+
 }  // namespace universaltypes::detail
 
 #endif

@@ -65,19 +65,23 @@ int TrailingZeros(const char* digits, int count) {
   return zeros;
 }
 
-// A whole number of units; more than six trailing zeros become "e+N", N at
-// most 28.
-char* WriteWhole(const char* digits, int count, int zeros, char* out) {
-  if (zeros <= 6) return CopyDigits(digits, count, out);
-  out = CopyDigits(digits, count - zeros, out);
-  *out++ = 'e';
-  *out++ = '+';
+// A whole number of units, its digits just written before end: more than
+// six trailing zeros become "e+N", N at most 28.
+char* CompactTrailingZeros(char* end, int zeros) {
+  if (zeros <= 6) return end;
+  end -= zeros;
+  *end++ = 'e';
+  *end++ = '+';
   if (zeros >= 10) {
-    WritePair(static_cast<std::uint32_t>(zeros), out);
-    return out + 2;
+    WritePair(static_cast<std::uint32_t>(zeros), end);
+    return end + 2;
   }
-  *out++ = static_cast<char>('0' + zeros);
-  return out;
+  *end++ = static_cast<char>('0' + zeros);
+  return end;
+}
+
+char* WriteWhole(const char* digits, int count, int zeros, char* out) {
+  return CompactTrailingZeros(CopyDigits(digits, count, out), zeros);
 }
 
 // Less than one unit: printf's %g, whose precision covers every digit, so
@@ -121,17 +125,89 @@ TimeUnit UnitOfDigitCount(int count) {
   return static_cast<TimeUnit>(std::min((count - 1) / 3, int{TimeUnit_sec}));
 }
 
-// The unit's name after a space, the terminator included: at most five
-// characters, not worth a call.
-void WriteUnit(TimeUnit unit, char* out) {
-  *out++ = ' ';
-  for (const char* name = UnitText(unit); (*out++ = *name) != '\0'; ++name) {
+// The units' names after a space, each padded to one 8-byte store with its
+// terminator: the image has room past its text (kExactImageRoom).
+constexpr char kUnitImages[TimeUnit_sec + 1][8] = {" fs", " ps", " ns", " us", " ms", " sec"};
+
+void WriteUnit(TimeUnit unit, char* out) { std::memcpy(out, kUnitImages[unit], sizeof kUnitImages[unit]); }
+
+// Femtoseconds per unit, fs to sec.
+constexpr std::uint64_t kUnitTicks[] = {1, 1000, 1000000, 1000000000, 1000000000000, 1000000000000000};
+
+// Zeros at the end of a fraction's digits, just written before end, dropped:
+// the fraction is not zero, so a digit stops the scan.
+char* DropTrailingZeros(char* end) {
+  while (end[-1] == '0') --end;
+  return end;
+}
+
+// Less than one unit, as printf's %g shows it (see WriteFractionAlone).
+template <int kPlaces>
+char* WriteShortFraction(std::uint64_t ticks, char* out) {
+  if (ticks >= kUnitTicks[kPlaces / 3] / 10000) {  // exponent at most 4
+    *out++ = '0';
+    *out++ = '.';
+    return DropTrailingZeros(WriteFixedDigits(ticks, kPlaces, out));
   }
+  const std::uint32_t words[3] = {static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32), 0};
+  char* const end = WriteDecimalDigits(words, out + 1);
+  const int exponent = kPlaces - static_cast<int>(end - out - 1) + 1;
+  out[0] = out[1];
+  out[1] = '.';
+  char* significantEnd = DropTrailingZeros(end);
+  if (significantEnd == out + 2) significantEnd = out + 1;  // one digit: no point
+  *significantEnd++ = 'e';
+  *significantEnd++ = '-';
+  WritePair(static_cast<std::uint32_t>(exponent), significantEnd);
+  return significantEnd + 2;
+}
+
+// Below 2^64: the quotient and remainder by the unit in machine words, each
+// written straight into the image, so no digit is stored twice. The unit's
+// size is a constant in each case of the switch, which makes both divisions
+// multiplications.
+template <TimeUnit kUnit>
+char* WriteShortImage(std::uint64_t ticks, char* out) {
+  constexpr int kPlaces = 3 * kUnit;
+  const std::uint64_t whole = ticks / kUnitTicks[kUnit];
+  const std::uint64_t rest = ticks % kUnitTicks[kUnit];
+  if constexpr (kPlaces > 0) {
+    if (whole == 0) return WriteShortFraction<kPlaces>(rest, out);
+  }
+  const std::uint32_t wholeWords[3] = {static_cast<std::uint32_t>(whole), static_cast<std::uint32_t>(whole >> 32), 0};
+  char* end = WriteDecimalDigits(wholeWords, out);
+  if (rest == 0) return CompactTrailingZeros(end, TrailingZeros(out, static_cast<int>(end - out)));
+  *end++ = '.';
+  return DropTrailingZeros(WriteFixedDigits(rest, kPlaces, end));
+}
+
+char* WriteShortImage(std::uint64_t ticks, TimeUnit unit, char* out) {
+  switch (unit) {
+    case TimeUnit_fs: return WriteShortImage<TimeUnit_fs>(ticks, out);
+    case TimeUnit_ps: return WriteShortImage<TimeUnit_ps>(ticks, out);
+    case TimeUnit_ns: return WriteShortImage<TimeUnit_ns>(ticks, out);
+    case TimeUnit_us: return WriteShortImage<TimeUnit_us>(ticks, out);
+    case TimeUnit_ms: return WriteShortImage<TimeUnit_ms>(ticks, out);
+    default: return WriteShortImage<TimeUnit_sec>(ticks, out);
+  }
+}
+
+// The unit the size of ticks (below 2^64, not zero) picks.
+TimeUnit UnitOfTicks(std::uint64_t ticks) {
+  int unit = TimeUnit_fs;
+  while (unit < TimeUnit_sec && ticks >= kUnitTicks[unit + 1]) ++unit;
+  return static_cast<TimeUnit>(unit);
 }
 
 bool WriteImage(const UniversalTime& time, bool unitBySize, TimeUnit unit, char* out) {
   std::uint32_t magnitude[3];
   if (!ReadPlainTicks(time, magnitude)) return false;
+  const std::uint64_t ticks = std::uint64_t{magnitude[1]} << 32 | magnitude[0];
+  if (magnitude[2] == 0 && ticks != 0) {
+    if (unitBySize) unit = UnitOfTicks(ticks);
+    WriteUnit(unit, WriteShortImage(ticks, unit, out));
+    return true;
+  }
   TickDigits digits;
   WriteDigits(magnitude, digits);
   if (unitBySize) unit = UnitOfDigitCount(digits.count);

@@ -64,35 +64,33 @@ bool IsNegative(const UniversalTime& time) {
 
 // The one place that decides an image's sign: a negative time is "-" and
 // the image of its negation (the record the product by -1 gives), so both
-// read the same digits, compression to "e+N" included. What is printed
-// after the sign has ticks of zero or more: a negative tick count whose
-// offset makes the value positive is normalised first.
-char* WriteSign(const UniversalTime& time, char* out, UniversalTime& unsignedTime) {
+// read the same digits, compression to "e+N" included. Returns what is
+// printed after the sign, ticks of zero or more: time itself, or in scratch
+// its negation or, for a negative tick count whose offset makes the value
+// positive, its normalised form.
+const UniversalTime& WriteSign(const UniversalTime& time, char*& out, UniversalTime& scratch) {
   const UniversalInteger& ticks = TimeInternals::Ticks(time);
   const double offset = TimeInternals::Offset(time);
   // A plus sign word with an offset of zero or more is never below zero,
   // whatever the words and count hold: the common case, decided without
   // converting the ticks or comparing them.
-  if (IntegerInternals::Sign(ticks) == IntegerInternals::kPlus && offset >= 0.0) {
-    unsignedTime = time;
-    return out;
-  }
+  if (IntegerInternals::Sign(ticks) == IntegerInternals::kPlus && offset >= 0.0) return time;
   const UniversalInteger& zero = UniversalInteger::Get_TheConstantZero();
   if (IsNegative(time)) {
     *out++ = '-';
-    unsignedTime = TimeInternals::Normalized(zero - ticks, -offset);
-  } else if (ticks < zero) {
-    unsignedTime = TimeInternals::Normalized(ticks, offset);
-  } else {
-    unsignedTime = time;
+    scratch = TimeInternals::Normalized(zero - ticks, -offset);
+    return scratch;
   }
-  return out;
+  if (!(ticks < zero)) return time;
+  scratch = TimeInternals::Normalized(ticks, offset);
+  return scratch;
 }
 
 char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
-  UniversalTime unsignedTime;
-  char* const out = WriteSign(time, timeImage, unsignedTime);
-  if (!WriteExactImage(unsignedTime, unit, out)) WriteUnsignedImage(unsignedTime, unit, out);
+  UniversalTime scratch;
+  char* out = timeImage;
+  const UniversalTime& magnitude = WriteSign(time, out, scratch);
+  if (!WriteExactImage(magnitude, unit, out)) WriteUnsignedImage(magnitude, unit, out);
   return timeImage;
 }
 
@@ -117,8 +115,9 @@ char* TimeTickValueToString_CF(int* ticks, TimeUnit unit, UTypes_StatusCode& sta
 }
 
 UniversalTime::operator const char*() const {
-  UniversalTime magnitude;
-  char* const out = WriteSign(*this, timeImage, magnitude);
+  UniversalTime scratch;
+  char* out = timeImage;
+  const UniversalTime& magnitude = WriteSign(*this, out, scratch);
   if (WriteExactImageInUnitBySize(magnitude, out)) return timeImage;
   TimeUnit unit = TimeUnit_sec;
   for (int candidate = TimeUnit_ps; candidate <= TimeUnit_sec; ++candidate) {

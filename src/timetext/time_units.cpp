@@ -59,8 +59,6 @@ long WalkWord(const LiteralText& text, long index, bool& hasUnitLetter) {
 
 }  // namespace
 
-bool IsTimeUnit(int unit) { return unit >= 0 && unit < kUnitCount; }
-const char* UnitText(TimeUnit unit) { return kUnitTexts[unit]; }
 const UniversalTime& UnitConstant(TimeUnit unit) { return kUnitConstants[unit]; }
 double UnitSize(TimeUnit unit) { return kUnitSizes[unit]; }
 

@@ -12,8 +12,8 @@ namespace universaltypes::detail {
 inline constexpr int kUnitCount = 8;
 inline constexpr const char* kUnitTexts[kUnitCount] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
 
-bool IsTimeUnit(int unit);
-const char* UnitText(TimeUnit unit);
+inline bool IsTimeUnit(int unit) { return unit >= 0 && unit < kUnitCount; }
+inline const char* UnitText(TimeUnit unit) { return kUnitTexts[unit]; }
 // One unit as a time: ticks = femtoseconds per unit, offset 0.0.
 const UniversalTime& UnitConstant(TimeUnit unit);
 // Femtoseconds per unit, exact in a double.
