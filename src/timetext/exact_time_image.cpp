@@ -84,37 +84,14 @@ char* WriteWhole(const char* digits, int count, int zeros, char* out) {
   return CompactTrailingZeros(CopyDigits(digits, count, out), zeros);
 }
 
-// Less than one unit: printf's %g, whose precision covers every digit, so
-// only its choice of form is left: scientific below 10^-4, its exponent
-// with two digits at least ("1e-06").
-char* WriteFractionAlone(const char* digits, int count, int places, int zeros, char* out) {
-  const int significant = count - zeros;
-  const int exponent = places - count + 1;  // digits[0] stands for 10^-exponent
-  if (exponent > 4) {
-    *out++ = digits[0];
-    if (significant > 1) {
-      *out++ = '.';
-      out = CopyDigits(digits + 1, significant - 1, out);
-    }
-    *out++ = 'e';
-    *out++ = '-';
-    WritePair(static_cast<std::uint32_t>(exponent), out);
-    return out + 2;
-  }
-  *out++ = '0';
-  *out++ = '.';
-  for (int zero = 1; zero < exponent; ++zero) *out++ = '0';
-  return CopyDigits(digits, significant, out);
-}
-
-// The magnitude in units of 10^places femtoseconds.
+// The magnitude in units of 10^places femtoseconds, for zero and for tick
+// counts of 2^64 and more: over 18,000 sec, so at least one whole unit.
 char* WriteNumber(const TickDigits& digits, int places, char* out) {
   const char* text = digits.begin();
   const int count = digits.count;
   if (text[0] == '0') return WriteWhole(text, 1, 0, out);  // "0" in every unit
   const int zeros = TrailingZeros(text, count);
   if (zeros >= places) return WriteWhole(text, count - places, zeros - places, out);
-  if (count <= places) return WriteFractionAlone(text, count, places, zeros, out);
   out = CopyDigits(text, count - places, out);
   *out++ = '.';
   return CopyDigits(text + count - places, places - zeros, out);
@@ -141,7 +118,9 @@ char* DropTrailingZeros(char* end) {
   return end;
 }
 
-// Less than one unit, as printf's %g shows it (see WriteFractionAlone).
+// Less than one unit: printf's %g, whose precision covers every digit, so
+// only its choice of form is left: scientific below 10^-4, its exponent
+// with two digits at least ("1e-06").
 template <int kPlaces>
 char* WriteShortFraction(std::uint64_t ticks, char* out) {
   if (ticks >= kUnitTicks[kPlaces / 3] / 10000) {  // exponent at most 4
