@@ -1,6 +1,8 @@
 // The literal grammar: unit, sign or base, digit runs, exponent. The value
 // itself is computed exactly from the runs (exact_literal_value.h). Everyday
 // literals take the direct route (direct_literal.h) and never reach either.
+#include <bit>
+
 #include "time/time_internals.h"
 #include "timetext/direct_literal.h"
 #include "timetext/exact_literal_value.h"
@@ -84,14 +86,19 @@ UniversalTime TimeOf(const DirectLiteralValue& value) {
   words[0] = static_cast<std::uint32_t>(value.low);
   words[1] = static_cast<std::uint32_t>(value.low >> 32);
   words[2] = value.high;
-  IntegerInternals::Count(ticks) = IntegerInternals::CountFromWords(words);
+  // The count from the bit width, not from a test per word: which words a
+  // literal fills changes from one literal to the next, and the branches
+  // would follow it.
+  const int bits = value.high != 0 ? 64 + std::bit_width(value.high) : std::bit_width(value.low);
+  IntegerInternals::Count(ticks) = static_cast<std::int16_t>((bits + 15) / 16);
   if (value.negative) IntegerInternals::Sign(ticks) = IntegerInternals::kMinus;
   return time;
 }
 
 // Every literal the direct route declines, with the general grammar and the
-// exact value of any length.
-UniversalTime ParseGeneralLiteral(const LiteralText& text, UTypes_StatusCode& status,
+// exact value of any length. Kept out of line, so the direct route's caller
+// saves no registers and reserves no frame for it.
+[[gnu::noinline]] UniversalTime ParseGeneralLiteral(const LiteralText& text, UTypes_StatusCode& status,
                                   bool basedDisabled) {
   status = UTypes_Error;
   if (static_cast<unsigned char>(text[0]) >= 0x80) return UniversalTime();
