@@ -118,6 +118,12 @@ char* DropTrailingZeros(char* end) {
   return end;
 }
 
+// The digits of a value below 2^64, as WriteDecimalDigits writes them.
+char* WriteTickDigits(std::uint64_t value, char* out) {
+  const std::uint32_t words[3] = {static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(value >> 32), 0};
+  return WriteDecimalDigits(words, out);
+}
+
 // Less than one unit: printf's %g, whose precision covers every digit, so
 // only its choice of form is left: scientific below 10^-4, its exponent
 // with two digits at least ("1e-06").
@@ -128,8 +134,7 @@ char* WriteShortFraction(std::uint64_t ticks, char* out) {
     *out++ = '.';
     return DropTrailingZeros(WriteFixedDigits(ticks, kPlaces, out));
   }
-  const std::uint32_t words[3] = {static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32), 0};
-  char* const end = WriteDecimalDigits(words, out + 1);
+  char* const end = WriteTickDigits(ticks, out + 1);
   const int exponent = kPlaces - static_cast<int>(end - out - 1) + 1;
   out[0] = out[1];
   out[1] = '.';
@@ -153,8 +158,7 @@ char* WriteShortImage(std::uint64_t ticks, char* out) {
   if constexpr (kPlaces > 0) {
     if (whole == 0) return WriteShortFraction<kPlaces>(rest, out);
   }
-  const std::uint32_t wholeWords[3] = {static_cast<std::uint32_t>(whole), static_cast<std::uint32_t>(whole >> 32), 0};
-  char* end = WriteDecimalDigits(wholeWords, out);
+  char* end = WriteTickDigits(whole, out);
   if (rest == 0) return CompactTrailingZeros(end, TrailingZeros(out, static_cast<int>(end - out)));
   *end++ = '.';
   return DropTrailingZeros(WriteFixedDigits(rest, kPlaces, end));

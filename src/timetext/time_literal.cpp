@@ -99,7 +99,7 @@ UniversalTime TimeOf(const DirectLiteralValue& value) {
 // exact value of any length. Kept out of line, so the direct route's caller
 // saves no registers and reserves no frame for it.
 [[gnu::noinline]] UniversalTime ParseGeneralLiteral(const LiteralText& text, UTypes_StatusCode& status,
-                                  bool basedDisabled) {
+                                                    bool basedDisabled) {
   status = UTypes_Error;
   if (static_cast<unsigned char>(text[0]) >= 0x80) return UniversalTime();
   int numberEnd = IndexAfterUnit(text);
