@@ -28,13 +28,19 @@ _SHOWN_BITS = 256
 Record = TypeVar("Record", bound=ctypes.Structure)
 
 
+def shown_int(value: int) -> str:
+    """The int for a message: its digits, or its size where they would be
+    too many to read (or to write)."""
+    if value.bit_length() <= _SHOWN_BITS:
+        return str(value)
+    return "a %d-bit integer" % value.bit_length()
+
+
 def integer_record(value: int) -> IntegerRecord:
     """The record of a Python int; OverflowError beyond 96 bits."""
     magnitude = abs(value)
     if magnitude > MAX_MAGNITUDE:
-        shown = str(value) if magnitude.bit_length() <= _SHOWN_BITS else \
-            "a %d-bit integer" % magnitude.bit_length()
-        raise OverflowError("%s is beyond the 96-bit range" % shown)
+        raise OverflowError("%s is beyond the 96-bit range" % shown_int(value))
     record = IntegerRecord(-1 if value < 0 else 1, (magnitude.bit_length() + 15) // 16)
     for index in range(3):
         record.words[index] = (magnitude >> (32 * index)) & 0xFFFFFFFF

@@ -15,7 +15,8 @@ from typing import Any, Callable, Dict, Literal, Optional, Tuple, Union
 
 from . import _native
 from ._record_value import RecordValue
-from ._records import MAX_MAGNITUDE, IntegerRecord, copy_record, integer_record, record_int
+from ._records import (MAX_MAGNITUDE, IntegerRecord, copy_record, integer_record, record_int,
+                       shown_int)
 from ._status import check
 
 IntegerLike = Union[int, "Integer"]
@@ -45,9 +46,18 @@ def _remainder(dividend: int, divisor: int) -> int:
     return -rest if dividend < 0 else rest
 
 
+_GROWING = (_native.ADD, _native.SUBTRACT, _native.MULTIPLY)
 _INT_OPERATIONS: Dict[int, Callable[[int, int], int]] = {
     _native.ADD: operator.add, _native.SUBTRACT: operator.sub, _native.MULTIPLY: operator.mul,
     _native.REM: _remainder, _native.MOD: operator.mod}
+
+
+def _floor_quotient(dividend: int, divisor: int) -> "Integer":
+    # |dividend / divisor| > 2^(difference of bit lengths - 1).
+    if divisor and dividend.bit_length() - divisor.bit_length() > _RANGE_BITS + 1:
+        raise OverflowError("%s // %s: beyond the 96-bit range"
+                            % (shown_int(dividend), shown_int(divisor)))
+    return Integer(dividend // divisor)
 
 
 def _power(base: int, exponent: int) -> "Integer":
@@ -164,9 +174,13 @@ class Integer(RecordValue, int):
         if not _is_integer(other):
             return NotImplemented
         if not _fits(int(other)):
-            # An operand beyond the record: Python's exact ints, then the
-            # range check of the result.
+            # An operand beyond the record: a sum or product with it is
+            # beyond the range too (from the sizes alone, before any work on
+            # it) unless the product is 0; a rest may fit.
             left, right = (int(other), int(self)) if reflected else (int(self), int(other))
+            if operation in _GROWING and int(other).bit_length() > _RANGE_BITS + 2 and self:
+                raise OverflowError("%s %s %s: beyond the 96-bit range"
+                                    % (shown_int(left), _SYMBOLS[operation], shown_int(right)))
             if not right and operation in (_native.REM, _native.MOD):
                 raise ZeroDivisionError("%s by zero" % _SYMBOLS[operation])
             return Integer(_INT_OPERATIONS[operation](left, right))
@@ -220,11 +234,14 @@ class Integer(RecordValue, int):
         return Integer(function(*arguments))
 
     def __floordiv__(self, other: IntegerLike) -> "Integer":
-        return self._through_int(operator.floordiv, other)  # type: ignore[no-any-return]
+        if not _is_integer(other):
+            return NotImplemented
+        return _floor_quotient(int(self), int(other))
 
     def __rfloordiv__(self, other: IntegerLike) -> "Integer":
-        return self._through_int(operator.floordiv,  # type: ignore[no-any-return]
-                                 other, reflected=True)
+        if not _is_integer(other):
+            return NotImplemented
+        return _floor_quotient(int(other), int(self))
 
     def __and__(self, other: IntegerLike) -> "Integer":
         return self._through_int(operator.and_, other)  # type: ignore[no-any-return]
