@@ -36,9 +36,13 @@ else:
     SEED = 20261208
     print("property tests: hypothesis seed %d" % SEED, file=sys.stderr)
 
-    def PROPERTIES(test):
-        return seed(SEED)(settings(database=None, deadline=None,
-                                   max_examples=scaled(300))(test))
+    def properties(examples=300):
+        def seeded(test):
+            return seed(SEED)(settings(database=None, deadline=None,
+                                       max_examples=scaled(examples))(test))
+        return seeded
+
+    PROPERTIES = properties()
     # The edges of the 16-bit digits (long division's hard cases) and words.
     EDGES = sorted({v for k in range(1, 7) for v in (2**(16 * k) - 1, 2**(16 * k), 2**(16 * k) + 1)
                     if v <= MAX} | {0, 1, 2**32 - 1, 2**32, 2**64, MAX - 1, MAX})
@@ -319,8 +323,7 @@ else:
             self.assertEqual(time, eval(repr(time), {"Time": Time}))
             self.assertEqual(exact + 1, (time + Time(1)).to_fraction())
 
-        @settings(max_examples=scaled(100))
-        @PROPERTIES
+        @properties(examples=100)
         @given(integers, out_of_range_bits)
         def test_operands_past_the_range_compare_and_divide_exactly(self, a, drawn):
             bits, low, negative = drawn
