@@ -1,6 +1,10 @@
 """Unit names as a person types them: without regard to case ("NS", "Ps",
 "MHz", "mhz"), each kind with its own table and aliases."""
-from typing import Dict, Mapping, Tuple
+import re
+from typing import Callable, Dict, Mapping, Optional, Tuple
+
+_FORMAT_SPEC = re.compile(r"(?:(?P<fill>.)?(?P<align>[<>^]))?(?P<width>\d+)?(?P<unit>[A-Za-z]*)\Z",
+                          re.DOTALL)
 
 
 class UnitNames:
@@ -28,3 +32,16 @@ class UnitNames:
 
     def __contains__(self, unit: object) -> bool:
         return isinstance(unit, str) and unit.lower() in self._by_lower_case
+
+    def formatted(self, spec: str, image: Callable[[Optional[str]], str], what: str) -> str:
+        """A format spec of a quantity: a unit (any case) and the usual fill,
+        alignment and width ("ns", ">12", "*^14ps"); image(unit) writes the
+        value in that unit, or in one it picks for None."""
+        match = _FORMAT_SPEC.match(spec)
+        if not match:
+            raise ValueError("invalid format for a %s: %r ([[fill]<>^][width][unit])"
+                             % (what, spec))
+        unit = match.group("unit")
+        text = image(self.canonical(unit) if unit else None)
+        return format(text, "%s%s%s" % (match.group("fill") or "", match.group("align") or "",
+                                        match.group("width") or ""))

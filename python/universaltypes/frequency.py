@@ -9,6 +9,7 @@ MHz and kHz that it reaches and in which it is a finite decimal ("250 MHz",
 numerator and denominator below 2^2048 (every period's reciprocal fits),
 OverflowError beyond; a frequency times a time is its exact count of
 cycles, a Fraction."""
+import functools
 import re
 from decimal import Decimal
 from fractions import Fraction
@@ -25,13 +26,12 @@ _HERTZ: Dict[str, int] = {name: int(1000**power)
                           for power, name in enumerate(FREQUENCY_UNITS.names)}
 _LARGEST = (2**96 - 1) * _HERTZ["THz"]
 _MOST_BITS = 2048
-# A number and a unit; the number's digits are bounded so that no text can
-# make Python build a huge integer.
+# A number and a unit; the text is bounded so that no text can make Python
+# build a huge integer, yet holds every frequency's own text (a fraction of
+# two numbers below 2^2048, or a decimal with at most 2048 places).
 _TEXT = re.compile(r"\s*(?P<number>[-+]?[0-9][0-9_.]*(?:[eE][-+]?[0-9]+|/[0-9]+)?)\s*"
                    r"(?P<unit>[A-Za-z]+)\s*\Z")
-_MOST_TEXT = 1000
-_FORMAT_SPEC = re.compile(r"(?:(?P<fill>.)?(?P<align>[<>^]))?(?P<width>\d+)?(?P<unit>[A-Za-z]*)\Z",
-                          re.DOTALL)
+_MOST_TEXT = 3000
 HertzLike = Union[int, Fraction, Decimal, float]
 
 
@@ -46,6 +46,7 @@ def _is_number(value: Any) -> bool:
     return isinstance(value, RATIONAL_TYPES)
 
 
+@functools.total_ordering
 class Frequency:
     """Frequency(250, "MHz"), Frequency(250e6) (hertz), Frequency("250 MHz").
     Units Hz kHz MHz GHz THz, in any case; floats are their shortest
@@ -73,7 +74,7 @@ class Frequency:
         """An exact number of hertz; OverflowError beyond the range."""
         value = exact_number(hertz, "Frequency.from_fraction")
         if abs(value) > _LARGEST or max(value.numerator.bit_length(),
-                                        value.denominator.bit_length()) >= _MOST_BITS:
+                                        value.denominator.bit_length()) > _MOST_BITS:
             raise OverflowError("%s Hz: beyond the frequency range (2^96 - 1 THz, numerator "
                                 "and denominator below 2^%d)" % (shown(value), _MOST_BITS))
         result = cls.__new__(cls)
@@ -127,13 +128,7 @@ class Frequency:
     def __format__(self, spec: str) -> str:
         """A unit (any case) and the usual fill, alignment and width:
         f"{f:MHz}", f"{f:>12}"."""
-        match = _FORMAT_SPEC.match(spec)
-        if not match:
-            raise ValueError("invalid format for a Frequency: %r ([[fill]<>^][width][unit])"
-                             % spec)
-        text = self._image(match.group("unit") or None)
-        return format(text, "%s%s%s" % (match.group("fill") or "", match.group("align") or "",
-                                        match.group("width") or ""))
+        return FREQUENCY_UNITS.formatted(spec, self._image, "Frequency")
 
     def __bool__(self) -> bool:
         return self._hertz != 0
@@ -150,21 +145,6 @@ class Frequency:
         if not isinstance(other, Frequency):
             return NotImplemented
         return self._hertz < other._hertz
-
-    def __le__(self, other: "Frequency") -> bool:
-        if not isinstance(other, Frequency):
-            return NotImplemented
-        return self._hertz <= other._hertz
-
-    def __gt__(self, other: "Frequency") -> bool:
-        if not isinstance(other, Frequency):
-            return NotImplemented
-        return self._hertz > other._hertz
-
-    def __ge__(self, other: "Frequency") -> bool:
-        if not isinstance(other, Frequency):
-            return NotImplemented
-        return self._hertz >= other._hertz
 
     def __add__(self, other: "Frequency") -> "Frequency":
         if not isinstance(other, Frequency):

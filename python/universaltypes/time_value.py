@@ -17,7 +17,6 @@ under the flag in force, so the flag must not change while times are keys
 of a dict or members of a set."""
 import ctypes
 import math
-import re
 from fractions import Fraction
 from typing import Any, Callable, Dict, Literal, NoReturn, Optional, Tuple, Union, overload
 
@@ -38,8 +37,6 @@ _FEMTOSECONDS = dict(zip(UNITS, (1, 10**3, 10**6, 10**9, 10**12, 10**15, 60 * 10
                                  3600 * 10**15)))
 _FEMTOSECONDS_PER_SECOND = 10**15
 _AUTOMATIC_UNIT = -1
-_FORMAT_SPEC = re.compile(r"(?:(?P<fill>.)?(?P<align>[<>^]))?(?P<width>\d+)?(?P<unit>[A-Za-z]*)\Z",
-                          re.DOTALL)
 RoundMode = Literal["error", "round", "ceil", "floor"]
 _ROUNDINGS: Dict[str, Callable[[Fraction], int]] = {"round": round, "ceil": math.ceil,
                                                     "floor": math.floor}
@@ -239,13 +236,7 @@ class Time(RecordValue):
     def __format__(self, spec: str) -> str:
         """A unit (any case) and the usual fill, alignment and width:
         f"{t:ns}", f"{t:>12}", f"{t:*^14ps}"."""
-        match = _FORMAT_SPEC.match(spec)
-        if not match:
-            raise ValueError("invalid format for a Time: %r ([[fill]<>^][width][unit])" % spec)
-        unit = match.group("unit")
-        text = self._image(TIME_UNITS.canonical(unit) if unit else None)
-        return format(text, "%s%s%s" % (match.group("fill") or "", match.group("align") or "",
-                                        match.group("width") or ""))
+        return TIME_UNITS.formatted(spec, self._image, "Time")
 
     def __repr__(self) -> str:
         """Time('1.5 ns'): the exact str(), which parses back to this record."""

@@ -155,6 +155,9 @@ class EdgeValuesTest(AnalogRestored):
         self.assertEqual(5e-15, float(time))
         self.assertEqual(1, time / time)
         self.assertEqual(time, eval(repr(time), {"Time": Time}))
+        self.assertEqual(1 / time, Frequency(str(1 / time)))
+        tiny = Frequency.from_fraction(Fraction(3, 2**2047))
+        self.assertEqual(tiny, Frequency(str(tiny)))
         self.assertEqual(Time(0), Time(-5e-324, "fs"))  # the rest rounds to 1 and carries
 
     def test_huge_and_tiny_values_round_or_raise(self):

@@ -16,13 +16,16 @@ except ImportError:
 
 HERE = Path(__file__).resolve().parent
 PACKAGE = Path(universaltypes.__file__).resolve().parent
+INSTALLED = bool({"site-packages", "dist-packages"} & set(PACKAGE.parts))
 
 
 @unittest.skipIf(mypy is None, "mypy is not installed (Debian: python3-mypy)")
 class StrictTypingTest(unittest.TestCase):
     def _mypy(self, *paths):
         with tempfile.TemporaryDirectory(prefix="utypes-mypy-") as cache:
-            environment = dict(os.environ, MYPYPATH=str(PACKAGE.parent))
+            environment = dict(os.environ)
+            if not INSTALLED:  # an installed package mypy finds as Python does
+                environment["MYPYPATH"] = str(PACKAGE.parent)
             return subprocess.run([sys.executable, "-m", "mypy", "--strict", "--cache-dir", cache,
                                    *map(str, paths)], env=environment, stdout=subprocess.PIPE,
                                   stderr=subprocess.STDOUT, universal_newlines=True)
