@@ -4,8 +4,8 @@ Time("4 ns").frequency; its period is Time.from_frequency(f) or f.period.
 
 Written as the calculator writes a frequency: in the largest of THz, GHz,
 MHz and kHz that it reaches and in which it is a finite decimal ("250 MHz",
-"156.25 MHz"), else in Hz, as the exact fraction where no decimal is exact
-("1000000000/3 Hz"). Its magnitude is at most 2^96 - 1 THz and its
+"156.25 MHz"), else as the exact fraction in the largest unit it reaches
+("1000/3 MHz"), Hz below 1 kHz. Its magnitude is at most 2^96 - 1 THz and its
 numerator and denominator below 2^2048 (every period's reciprocal fits),
 OverflowError beyond; a frequency times a time is its exact count of
 cycles, a Fraction."""
@@ -112,12 +112,12 @@ class Frequency:
         if unit is not None:
             name = FREQUENCY_UNITS.canonical(unit)
             return "%s %s" % (decimal_text(self._hertz / _HERTZ[name]), name)
-        for name in reversed(FREQUENCY_UNITS.names[1:]):
-            if abs(self._hertz) >= _HERTZ[name]:
-                text = decimal_text(self._hertz / _HERTZ[name])
-                if "/" not in text:
-                    return "%s %s" % (text, name)
-        return "%s Hz" % decimal_text(self._hertz)
+        reached = [name for name in FREQUENCY_UNITS.names[1:] if abs(self._hertz) >= _HERTZ[name]]
+        for name in reversed(reached):
+            text = decimal_text(self._hertz / _HERTZ[name])
+            if "/" not in text:
+                return "%s %s" % (text, name)
+        return self._image(reached[-1] if reached else "Hz")
 
     def __str__(self) -> str:
         return self._image(None)

@@ -267,11 +267,11 @@ else:
             self.assertEqual(frequency, Frequency(str(frequency)))
             number, unit = str(frequency).split(" ")
             self.assertEqual(value, Fraction(number) * HERTZ[unit])
-            larger = [u for u in HERTZ if HERTZ[u] > HERTZ[unit] and value >= HERTZ[u]]
-            for other in larger:  # a larger unit it reaches writes no finite decimal
-                self.assertIn("/", format(frequency, other))
+            reached = [u for u in HERTZ if value >= HERTZ[u]] or ["Hz"]
+            for other in reached[reached.index(unit) + 1:]:
+                self.assertIn("/", format(frequency, other))  # no finite decimal there
             if "/" in number:
-                self.assertEqual("Hz", unit)
+                self.assertEqual(reached[-1], unit)
             self.assertEqual(value / 10**6, frequency.to("mhz"))
             self.assertRounded(Fraction(10**15) / value, Time.from_frequency(frequency))
             self.assertRounded(Fraction(3 * 10**15) / value, 3 / frequency)
