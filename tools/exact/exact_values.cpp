@@ -5,6 +5,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include "literal_extent.h"
+#include "universaltypes/time_text.h"
+
 namespace utx {
 
 namespace {
@@ -115,7 +118,32 @@ std::optional<mpq_class> DecimalFromText(std::string_view text, std::size_t inte
   return mpq_class(mpz_class(digits, 10)) * PowerOfTen(exponent);
 }
 
+// Digits with single underscores between them, from index; npos if none.
+std::size_t DigitRunEnd(std::string_view text, std::size_t index) {
+  const auto isDigit = [&](std::size_t i) {
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+  };
+  if (!isDigit(index)) return std::string_view::npos;
+  while (isDigit(index) || (index < text.size() && text[index] == '_' && isDigit(index + 1)))
+    ++index;
+  return index;
+}
+
 }  // namespace
+
+bool IsDecimalLiteral(std::string_view text) {
+  std::size_t index = DigitRunEnd(text, 0);
+  if (index != std::string_view::npos && index < text.size() && text[index] == '.') {
+    index = DigitRunEnd(text, index + 1);
+  }
+  if (index != std::string_view::npos && index < text.size() &&
+      (text[index] == 'e' || text[index] == 'E')) {
+    ++index;
+    if (index < text.size() && (text[index] == '+' || text[index] == '-')) ++index;
+    index = DigitRunEnd(text, index);
+  }
+  return index == text.size();
+}
 
 mpz_class IntegerValue(const UniversalInteger& integer) {
   const IntegerLayout layout = LayoutOf(integer);
@@ -224,6 +252,51 @@ std::string DecimalText(const mpq_class& value) {
   image.append(digits, 0, digits.size() - places);
   if (!fraction.empty()) image.append(".").append(fraction);
   return image;
+}
+
+std::optional<mpq_class> RationalArithmetic(int operation, const mpq_class& left,
+                                           const mpq_class& right) {
+  switch (operation) {
+    case UTX_Add: return mpq_class(left + right);
+    case UTX_Subtract: return mpq_class(left - right);
+    case UTX_Multiply: return mpq_class(left * right);
+    default: break;
+  }
+  if (sgn(right) == 0 || operation < UTX_Divide || operation > UTX_Quotient) return std::nullopt;
+  if (operation == UTX_Divide) return mpq_class(left / right);
+  if (operation == UTX_Quotient) return mpq_class(Truncated(left / right));
+  return RationalRemainder(left, right, operation == UTX_Mod);
+}
+
+bool IsWithinRange(const mpq_class& value) {
+  static const mpq_class kLargest = mpq_class(mpz_class(1) << 96) - 1;
+  return mpz_sizeinbase(value.get_den_mpz_t(), 2) <= UTX_MOST_DENOMINATOR_BITS &&
+         abs(value) <= kLargest;
+}
+
+std::optional<mpq_class> DecimalLiteralValue(std::string_view number) {
+  if (!IsDecimalLiteral(number)) return std::nullopt;
+  std::string digits;
+  for (const char c : number) {
+    if (c != '_') digits += c;
+  }
+  return RationalFromText(digits);
+}
+
+std::optional<mpq_class> LiteralFemtoseconds(std::string_view literal, const UniversalTime& record,
+                                             bool analog) {
+  std::size_t space = 0;
+  while (space < literal.size() && !IsLiteralSpace(literal[space])) ++space;
+  std::size_t unit = space;
+  while (unit < literal.size() && IsLiteralSpace(literal[unit])) ++unit;
+  if (unit == literal.size() || !IsDecimalLiteral(literal.substr(0, space)))
+    return TimeValue(record, analog);
+  const std::optional<mpq_class> number = DecimalLiteralValue(literal.substr(0, space));
+  if (!number) return std::nullopt;
+  UTypes_StatusCode status = UTypes_OK;
+  const std::string oneUnit = "1 " + std::string(literal.substr(unit));
+  const mpq_class value = *number * TimeValue(TimeValueFromTimeString(oneUnit.c_str(), status), false);
+  return analog ? value : mpq_class(Truncated(value));
 }
 
 mpq_class RationalRemainder(const mpq_class& dividend, const mpq_class& divisor, bool modulo) {
