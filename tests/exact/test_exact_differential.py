@@ -404,8 +404,12 @@ class ExactLayerTest(unittest.TestCase):
                 else:
                     self.assertEqual(status, OK, case)
                     self.assertEqual(Fraction(buffer.value.decode()), exact, case)
-        # A based number and a unit alone are what the record holds.
+        # Based numbers are the numbers they spell, their exponents powers
+        # of the base written in the base; a unit alone is one unit.
         for text, analog, expected in [(b"16#F.8# fs", 1, "31/2"), (b"16#F.8# fs", 0, "15"),
+                                       (b"3#0.1# fs", 1, "1/3"), (b"3#1.1# ns", 0, "1333333"),
+                                       (b"7#0.1#E-2 hr", 1, "3600000000000000000/343"),
+                                       (b"2#1010#E10 ps", 1, "40000"),
                                        (b"ns", 1, "1000000"), (b" 1_000.5 ps ", 1, "2001000/2")]:
             self.assertEqual(EXACT.UTX_LiteralFemtoseconds(text, len(text), analog, buffer,
                                                            len(buffer), None), OK, text)

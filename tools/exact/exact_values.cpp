@@ -129,6 +129,63 @@ std::size_t DigitRunEnd(std::string_view text, std::size_t index) {
   return index;
 }
 
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// Digits in base from index up to a character that is none ('_' groups
+// them); the index past them.
+std::size_t BasedDigits(std::string_view text, std::size_t index, int base, mpz_class& value,
+                        long& count) {
+  for (; index < text.size(); ++index) {
+    if (text[index] == '_') continue;
+    const int digit = DigitValue(text[index]);
+    if (digit >= base) break;
+    value = value * base + digit;
+    ++count;
+  }
+  return index;
+}
+
+// "base#digits[.digits]#[E[+-]digits]", the exponent a power of the base
+// written in the base: the value it spells; empty for other text.
+std::optional<mpq_class> BasedNumberValue(std::string_view text) {
+  const std::size_t hash = text.find('#');
+  if (hash == std::string_view::npos || hash > 6) return std::nullopt;
+  int base = 10;
+  if (const std::size_t digits = DigitsEnd(text, 0); digits == hash && hash > 0) {
+    base = std::stoi(std::string(text.substr(0, hash)));
+  }
+  if (base < 2 || base > 16) return std::nullopt;
+  mpz_class mantissa = 0;
+  long integerDigits = 0, places = 0;
+  std::size_t index = BasedDigits(text, hash + 1, base, mantissa, integerDigits);
+  if (index < text.size() && text[index] == '.') {
+    index = BasedDigits(text, index + 1, base, mantissa, places);
+  }
+  if (index >= text.size() || text[index] != '#') return std::nullopt;
+  long exponent = 0;
+  if (++index < text.size() && (text[index] == 'e' || text[index] == 'E')) {
+    const bool negative = ++index < text.size() && text[index] == '-';
+    if (index < text.size() && (text[index] == '-' || text[index] == '+')) ++index;
+    mpz_class written = 0;
+    long count = 0;
+    index = BasedDigits(text, index, base, written, count);
+    if (count == 0 || written > kMaximumExponent) return std::nullopt;
+    exponent = negative ? -written.get_si() : written.get_si();
+  }
+  if (index != text.size()) return std::nullopt;
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), static_cast<unsigned long>(base),
+                static_cast<unsigned long>(exponent < places ? places - exponent : exponent - places));
+  mpq_class value = exponent < places ? mpq_class(mantissa, power) : mpq_class(mantissa * power);
+  value.canonicalize();
+  return value;
+}
+
 }  // namespace
 
 bool IsDecimalLiteral(std::string_view text) {
@@ -289,14 +346,27 @@ std::optional<mpq_class> LiteralFemtoseconds(std::string_view literal, const Uni
   while (space < literal.size() && !IsLiteralSpace(literal[space])) ++space;
   std::size_t unit = space;
   while (unit < literal.size() && IsLiteralSpace(literal[unit])) ++unit;
-  if (unit == literal.size() || !IsDecimalLiteral(literal.substr(0, space)))
-    return TimeValue(record, analog);
-  const std::optional<mpq_class> number = DecimalLiteralValue(literal.substr(0, space));
-  if (!number) return std::nullopt;
+  if (unit == literal.size()) return TimeValue(record, analog);
+  const std::string_view number = literal.substr(0, space);
   UTypes_StatusCode status = UTypes_OK;
   const std::string oneUnit = "1 " + std::string(literal.substr(unit));
-  const mpq_class value = *number * TimeValue(TimeValueFromTimeString(oneUnit.c_str(), status), false);
-  return analog ? value : mpq_class(Truncated(value));
+  const mpq_class unitSize = TimeValue(TimeValueFromTimeString(oneUnit.c_str(), status), false);
+  std::optional<mpq_class> value;
+  if (IsDecimalLiteral(number)) {
+    value = DecimalLiteralValue(number);
+    if (!value) return std::nullopt;
+    *value *= unitSize;
+  } else {
+    // A based number as read here where the library's record of it agrees
+    // (3#0.1# fs is 1/3 fs, not the double nearest it); else as the record.
+    value = BasedNumberValue(number);
+    if (value) *value *= unitSize;
+    const std::optional<UniversalTime> agreed = value ? TimeRecord(*value, analog) : std::nullopt;
+    if (!agreed || TimeValue(*agreed, analog) != TimeValue(record, analog)) {
+      return TimeValue(record, analog);
+    }
+  }
+  return analog ? *value : mpq_class(Truncated(*value));
 }
 
 mpq_class RationalRemainder(const mpq_class& dividend, const mpq_class& divisor, bool modulo) {

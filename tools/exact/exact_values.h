@@ -57,8 +57,10 @@ UTX_API_EXPORT bool IsDecimalLiteral(std::string_view number);
 // Its exact value; empty for anything else, and for exponents beyond +-5000.
 UTX_API_EXPORT std::optional<mpq_class> DecimalLiteralValue(std::string_view number);
 // The exact femtoseconds of a time literal that the library read as
-// record: a decimal number times its unit; a based number or a unit alone
-// as the record holds it. Without analog truncated to whole femtoseconds.
+// record: a decimal or based number times its unit (3#0.1# fs is 1/3 fs); a
+// unit alone, and a based number whose record disagrees with the value
+// read here, as the record holds it. Without analog truncated to whole
+// femtoseconds.
 // Empty for a decimal exponent beyond +-5000.
 UTX_API_EXPORT std::optional<mpq_class> LiteralFemtoseconds(std::string_view literal,
                                                             const UniversalTime& record,

@@ -136,7 +136,9 @@ UTX_API int UTX_RationalArithmetic(int operation, const char* left, const char* 
  * literal (as UTX_ParseTimeLiteral takes it, and refuses it with the same
  * status and *column): a decimal number is the decimal it spells, so
  * "0.1 fs" is 1/10 and "1e-30 hr" is 9/2500000000000 fs; a based number is
- * the value of the record the library reads (ticks + offset). With analog
+ * the number it spells, its exponent a power of the base ("3#0.1# fs" is
+ * 1/3; where the library's record of it disagrees with that reading, the
+ * record's value, ticks + offset). With analog
  * zero the value is truncated to whole femtoseconds, as the library's
  * literals then are. Written as rational text. */
 UTX_API int UTX_LiteralFemtoseconds(const char* text, size_t length, int analog, char* buffer,

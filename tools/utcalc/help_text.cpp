@@ -61,7 +61,7 @@ types:
   Every value is exact: a count (integers and reals are one kind), a time
   (exact femtoseconds) or a frequency (exact hertz). A decimal is the
   decimal it spells at any size: '0.1 fs' is 1/10 fs; a based number is the
-  value the library reads.
+  number it spells ('3#0.1# fs' is 1/3 fs).
   count + - * / count, time + - time, time * / count, count * time
   / is the exact quotient for every pair: time / time and count / count
     are counts (10 ns / 3 ns is 10/3, 7 / 2 is 3.5)

@@ -53,7 +53,7 @@ class Reader {
       return RealValue{UniversalReal(time.UniversalToPhysicalTime()) + time.Get_OffsetTime(),
                        std::nullopt};
     }
-    return Count{utx::TimeValue(time, true)};
+    return Count{*utx::LiteralFemtoseconds(token_.text + " fs", time, true)};
   }
 
  private:

@@ -4,7 +4,8 @@
 // decimal reals are rounded once by strtod and keep their exact decimal
 // beside the double, a based real is its double. Exactly (the default) a
 // decimal number is the decimal it spells at any size ('0.1 fs' is 1/10 fs),
-// a based number the value of the library's record; counts are one kind.
+// a based number the number it spells ('3#0.1# fs' is 1/3 fs); counts are
+// one kind.
 #ifndef UTCALC_LITERALS_H
 #define UTCALC_LITERALS_H
 
