@@ -41,8 +41,12 @@ std::optional<Value> Compare(Operator op, const Value& left, const Value& right)
   const ValueType l = TypeOf(left), r = TypeOf(right);
   if (l == ValueType::Integer && r == ValueType::Integer)
     return Relation(op, IntegerOf(left), IntegerOf(right));
-  if (l == ValueType::Real && r == ValueType::Real) return Relation(op, RealOf(left), RealOf(right));
-  if (l == ValueType::Time && r == ValueType::Time) return Relation(op, TimeOf(left), TimeOf(right));
+  if (l == ValueType::Real && r == ValueType::Real) {
+    return Relation(op, RealOf(left), RealOf(right));
+  }
+  if (l == ValueType::Time && r == ValueType::Time) {
+    return Relation(op, TimeOf(left), TimeOf(right));
+  }
   if (l == ValueType::Time && r == ValueType::Integer)
     return Relation(op, TimeOf(left), IntegerOf(right));
   if (l == ValueType::Integer && r == ValueType::Time) {

@@ -45,11 +45,13 @@ Value Checked(Operation operation, int column, const std::string& mismatch, cons
 // count, so the hint shows how to write one.
 std::string MismatchHint(const Value& left, Operator op, const Value& right) {
   const bool adding = op == Operator::Plus || op == Operator::Minus || IsComparison(op);
-  const bool timeAndCount = (TypeOf(left) == ValueType::Duration && TypeOf(right) == ValueType::Count) ||
-                            (TypeOf(left) == ValueType::Count && TypeOf(right) == ValueType::Duration);
+  const ValueType l = TypeOf(left), r = TypeOf(right);
+  const bool timeAndCount = (l == ValueType::Duration && r == ValueType::Count) ||
+                            (l == ValueType::Count && r == ValueType::Duration);
   if (!adding || !timeAndCount) return "";
-  const Value& count = TypeOf(left) == ValueType::Count ? left : right;
-  return " (a count is no time: write " + ImageOf(count, OutputFormat{}) + " fs)";
+  const std::string count = ImageOf(l == ValueType::Count ? left : right, OutputFormat{});
+  const bool fraction = count.find('/') != std::string::npos;
+  return " (a count is no time: write " + (fraction ? "(" + count + ") * 1" : count) + " fs)";
 }
 
 class Evaluator {

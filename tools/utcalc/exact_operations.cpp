@@ -41,7 +41,9 @@ std::optional<Value> TimeWithTime(Operator op, const Value& left, const Value& r
   if (Adding(op) || Remaindering(op)) {
     return ExactTime(Applied(op, Femtoseconds(left), Femtoseconds(right)));
   }
-  if (op == Operator::Divide) return ExactCount(Applied(op, Femtoseconds(left), Femtoseconds(right)));
+  if (op == Operator::Divide) {
+    return ExactCount(Applied(op, Femtoseconds(left), Femtoseconds(right)));
+  }
   return std::nullopt;
 }
 

@@ -103,7 +103,9 @@ class Reader {
   // C locale the calculator never leaves, and beside it the exact decimal.
   Value DecimalReal() const {
     if (!utx::IsDecimalLiteral(token_.text)) Refuse("not a literal");
-    if (rules_.exact) return Exactly([&] { return utx::DecimalLiteralValue(token_.text); }, ExactCount);
+    if (rules_.exact) {
+      return Exactly([&] { return utx::DecimalLiteralValue(token_.text); }, ExactCount);
+    }
     std::string digits;
     for (const char c : token_.text) {
       if (c != '_') digits += c;

@@ -46,10 +46,6 @@ mpq_class ExactOperand(const Value& number) {
   throw UTypes_StatusCodeException(std::isnan(real) ? UTypes_Error : UTypes_Overflow);
 }
 
-}  // namespace utcalc
-
-namespace utcalc {
-
 std::optional<Value> ExactValueOf(const Value& value) {
   switch (TypeOf(value)) {
     case ValueType::Integer:
