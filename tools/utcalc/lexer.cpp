@@ -1,5 +1,6 @@
 #include "lexer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string>
@@ -27,7 +28,10 @@ class Lexer {
   explicit Lexer(std::string_view line) : line_(line) {}
 
   std::vector<Token> Run() {
+    // A token takes at least one character: room for all of them up front,
+    // so that the vector never copies its tokens to grow.
     std::vector<Token> tokens;
+    tokens.reserve(std::min(line_.size(), kMostTokens) + 1);
     for (SkipSpace(); position_ < line_.size() && !AtComment(); SkipSpace()) {
       if (tokens.size() == kMostTokens) {
         throw CalcError{Column(position_), "a line holds at most " + std::to_string(kMostTokens) +
