@@ -19,6 +19,7 @@ from case_counts import scaled  # noqa: E402
 LIMIT = 2**96 - 1
 MOST_DENOMINATOR_BITS = 65536
 RATIONAL_TEXT_SIZE = 39500
+TIME_RATIONAL_TEXT_SIZE, FEMTOSECOND_IMAGE_SIZE = 680, 1116
 OK, ERROR, OVERFLOW = 0, 1, 2
 ADD, SUBTRACT, MULTIPLY, DIVIDE, REM, MOD, QUOTIENT = range(7)
 # Femtoseconds per unit of time literals.
@@ -358,6 +359,23 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(-2, 0.75), 1, buffer, 512), OK)
         self.assertEqual(buffer.value, b"-2 fs + 0.75 fs")
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 8), ERROR)
+
+    def test_longest_texts_of_a_time_fit_their_sizes(self):
+        """A subnormal offset has hundreds of digits: the sizes the header
+        states hold the longest texts, with not a byte to spare."""
+        buffer = ctypes.create_string_buffer(4096)
+        longest = {"rational": 0, "image": 0}
+        for ticks in (LIMIT, -LIMIT, -1, 0):
+            for offset in (5e-324, 2.0**-1022 - 5e-324, math.nextafter(1.0, 0.0)):
+                time = time_record(ticks, offset)
+                self.assertEqual(EXACT.UTX_TimeToFemtoseconds(time, 1, buffer,
+                                                              TIME_RATIONAL_TEXT_SIZE), OK)
+                longest["rational"] = max(longest["rational"], len(buffer.value) + 1)
+                self.assertEqual(EXACT.UTX_FemtosecondImage(time, 1, buffer,
+                                                            FEMTOSECOND_IMAGE_SIZE), OK)
+                longest["image"] = max(longest["image"], len(buffer.value) + 1)
+        self.assertEqual(longest, {"rational": TIME_RATIONAL_TEXT_SIZE,
+                                   "image": FEMTOSECOND_IMAGE_SIZE})
 
     def test_rational_arithmetic(self):
         operands = Operands(SEED + 8)
