@@ -2,9 +2,9 @@
 
 Every operation of universaltypes_exact.h over random operands of every
 size: the whole result record is compared byte for byte (so the ticks, the
-offset's bits, a zero's +1 sign and +0.0 offset), and the status (success,
-error, overflow). The seed is printed with every failure; set
-UTYPES_EXACT_SEED to replay one."""
+offset's bits, a zero's +1 sign and +0.0 offset), a rational result as the
+fraction it writes, and the status (success, error, overflow). The seed is
+printed with every failure; set UTYPES_EXACT_SEED to replay one."""
 import ctypes
 import math
 import os
@@ -17,8 +17,15 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "python"))
 from case_counts import scaled  # noqa: E402
 
 LIMIT = 2**96 - 1
+MOST_DENOMINATOR_BITS = 65536
+RATIONAL_TEXT_SIZE = 39500
+TIME_RATIONAL_TEXT_SIZE, FEMTOSECOND_IMAGE_SIZE = 680, 1116
 OK, ERROR, OVERFLOW = 0, 1, 2
-ADD, SUBTRACT, MULTIPLY, DIVIDE, REM, MOD = range(6)
+ADD, SUBTRACT, MULTIPLY, DIVIDE, REM, MOD, QUOTIENT = range(7)
+# Femtoseconds per unit of time literals.
+UNITS = {"fs": 1, "ps": 10**3, "ns": 10**6, "us": 10**9, "ms": 10**12, "sec": 10**15,
+         "min": 60 * 10**15, "hr": 3600 * 10**15}
+sys.set_int_max_str_digits(0)  # rational texts run to tens of thousands of digits
 SEED = int(os.environ.get("UTYPES_EXACT_SEED", "20261207"))
 
 
@@ -49,6 +56,9 @@ def load():
         "UTX_TimeScaledByRational": [time, op, text, flag, time],
         "UTX_ParseTimeLiteral": [text, size, time, ctypes.POINTER(size)],
         "UTX_FemtosecondImage": [time, flag, ctypes.c_char_p, size],
+        "UTX_RationalArithmetic": [op, text, text, ctypes.c_char_p, size],
+        "UTX_LiteralFemtoseconds": [text, size, flag, ctypes.c_char_p, size,
+                                    ctypes.POINTER(size)],
     }
     for name, arguments in signatures.items():
         function = getattr(library, name)
@@ -103,6 +113,24 @@ def remainder(left, right, operation):
     if operation == MOD:
         return left - right * math.floor(Fraction(left) / right)
     return left - right * math.trunc(Fraction(left) / right)
+
+
+def exact_rational(operation, left, right):
+    """left op right exactly; None for a zero divisor."""
+    if operation in (ADD, SUBTRACT, MULTIPLY):
+        return left + right if operation == ADD else left - right if operation == SUBTRACT \
+            else left * right
+    if right == 0:
+        return None
+    if operation == DIVIDE:
+        return left / right
+    if operation == QUOTIENT:
+        return Fraction(math.trunc(left / right))
+    return remainder(left, right, operation)
+
+
+def within_range(value):
+    return abs(value) <= LIMIT and value.denominator.bit_length() <= MOST_DENOMINATOR_BITS
 
 
 def exact_integer(operation, left, right):
@@ -162,6 +190,24 @@ class Operands:
 
     def factor(self):
         return self.decimal() if self.random.random() < 0.6 else self.fraction()
+
+    def rational(self):
+        """A decimal, a fraction, or one with a huge denominator (10^-4000)."""
+        if self.random.random() < 0.05:
+            value = Fraction(self.integer(40), 10**self.random.randint(1000, 5000))
+            return str(value), value
+        return self.factor()
+
+    def literal(self):
+        """A decimal time literal below and above one femtosecond: up to 30
+        digits, an exponent in -30..30, any unit; its exact femtoseconds."""
+        digits = str(self.random.randrange(1, 10**self.random.randint(1, 30)))
+        point = self.random.randint(1, len(digits))
+        mantissa = digits[:point] + ("." + digits[point:] if point < len(digits) else "")
+        exponent = self.random.choice([0, self.random.randint(-30, 30)])
+        unit = self.random.choice(list(UNITS))
+        text = mantissa + ("e%d" % exponent if exponent else "") + " " + unit
+        return text, Fraction(mantissa) * Fraction(10) ** exponent * UNITS[unit]
 
 
 class ExactLayerTest(unittest.TestCase):
@@ -314,6 +360,83 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(buffer.value, b"-2 fs + 0.75 fs")
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 8), ERROR)
 
+    def test_longest_texts_of_a_time_fit_their_sizes(self):
+        """A subnormal offset has hundreds of digits: the sizes the header
+        states hold the longest texts, with not a byte to spare."""
+        buffer = ctypes.create_string_buffer(4096)
+        longest = {"rational": 0, "image": 0}
+        for ticks in (LIMIT, -LIMIT, -1, 0):
+            for offset in (5e-324, 2.0**-1022 - 5e-324, math.nextafter(1.0, 0.0)):
+                time = time_record(ticks, offset)
+                self.assertEqual(EXACT.UTX_TimeToFemtoseconds(time, 1, buffer,
+                                                              TIME_RATIONAL_TEXT_SIZE), OK)
+                longest["rational"] = max(longest["rational"], len(buffer.value) + 1)
+                self.assertEqual(EXACT.UTX_FemtosecondImage(time, 1, buffer,
+                                                            FEMTOSECOND_IMAGE_SIZE), OK)
+                longest["image"] = max(longest["image"], len(buffer.value) + 1)
+        self.assertEqual(longest, {"rational": TIME_RATIONAL_TEXT_SIZE,
+                                   "image": FEMTOSECOND_IMAGE_SIZE})
+
+    def test_rational_arithmetic(self):
+        operands = Operands(SEED + 8)
+        buffer = ctypes.create_string_buffer(RATIONAL_TEXT_SIZE)
+        for _ in range(scaled(6000)):
+            (left_text, left), (right_text, right) = operands.rational(), operands.rational()
+            if operands.random.random() < 0.1:
+                right_text, right = left_text, left
+            operation = operands.random.randrange(7)
+            status = EXACT.UTX_RationalArithmetic(operation, left_text.encode(),
+                                                  right_text.encode(), buffer, len(buffer))
+            exact = exact_rational(operation, left, right)
+            case = "seed %d: %s op%d %s" % (SEED, left_text, operation, right_text)
+            if exact is None:
+                self.assertEqual(status, ERROR, case)
+            elif not within_range(exact):
+                self.assertEqual(status, OVERFLOW, case)
+            else:
+                self.assertEqual(status, OK, case)
+                self.assertEqual(Fraction(buffer.value.decode()), exact, case)
+                self.assertLess(len(buffer.value), RATIONAL_TEXT_SIZE, case)
+        for left, right in [(b"1", b"x"), (b"", b"1"), (b"1/0", b"1")]:
+            self.assertEqual(EXACT.UTX_RationalArithmetic(ADD, left, right, buffer, 64), ERROR)
+        self.assertEqual(EXACT.UTX_RationalArithmetic(7, b"1", b"1", buffer, 64), ERROR)
+        self.assertEqual(EXACT.UTX_RationalArithmetic(DIVIDE, b"10", b"3", buffer, 4), ERROR)
+
+    def test_literal_femtoseconds(self):
+        operands = Operands(SEED + 9)
+        buffer = ctypes.create_string_buffer(RATIONAL_TEXT_SIZE)
+        column = ctypes.c_size_t(0)
+        for _ in range(scaled(4000)):
+            text, value = operands.literal()
+            encoded = text.encode()
+            parsed = EXACT.UTX_ParseTimeLiteral(encoded, len(encoded), Time(), None)
+            for analog in (0, 1):
+                status = EXACT.UTX_LiteralFemtoseconds(encoded, len(encoded), analog, buffer,
+                                                       len(buffer), None)
+                exact = value if analog else Fraction(math.trunc(value))
+                case = "seed %d: %r analog %d" % (SEED, text, analog)
+                if parsed != OK:
+                    self.assertEqual(status, parsed, case)
+                elif abs(exact) > LIMIT:
+                    self.assertEqual(status, OVERFLOW, case)
+                else:
+                    self.assertEqual(status, OK, case)
+                    self.assertEqual(Fraction(buffer.value.decode()), exact, case)
+        # Based numbers are the numbers they spell, their exponents powers
+        # of the base written in the base; a unit alone is one unit.
+        for text, analog, expected in [(b"16#F.8# fs", 1, "31/2"), (b"16#F.8# fs", 0, "15"),
+                                       (b"3#0.1# fs", 1, "1/3"), (b"3#1.1# ns", 0, "1333333"),
+                                       (b"7#0.1#E-2 hr", 1, "3600000000000000000/343"),
+                                       (b"2#1010#E10 ps", 1, "40000"),
+                                       (b"ns", 1, "1000000"), (b" 1_000.5 ps ", 1, "2001000/2")]:
+            self.assertEqual(EXACT.UTX_LiteralFemtoseconds(text, len(text), analog, buffer,
+                                                           len(buffer), None), OK, text)
+            self.assertEqual(Fraction(buffer.value.decode()), Fraction(expected), text)
+        text = b"1 ns + 1 ps"
+        self.assertEqual(EXACT.UTX_LiteralFemtoseconds(text, len(text), 1, buffer, len(buffer),
+                                                       ctypes.byref(column)), ERROR)
+        self.assertEqual(column.value, 6)
+
     def test_parse_time_literal(self):
         column = ctypes.c_size_t(0)
         cases = {b"12 ns xyz": 7, b"1 ns + 1 ps": 6, b"": 1, b"  ": 3, b"+1 ns": 1,
@@ -334,7 +457,8 @@ class ExactLayerTest(unittest.TestCase):
     def test_null_pointers_and_unknown_operations(self):
         one = integer_record(1)
         self.assertEqual(EXACT.UTX_IntegerArithmetic(0, None, one, Integer()), ERROR)
-        self.assertEqual(EXACT.UTX_IntegerArithmetic(6, one, one, Integer()), ERROR)
+        self.assertEqual(EXACT.UTX_IntegerArithmetic(QUOTIENT, one, one, Integer()), ERROR)
+        self.assertEqual(EXACT.UTX_TimeArithmetic(QUOTIENT, Time(), Time(), 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_TimeArithmetic(MULTIPLY, Time(), Time(), 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_TimeScaledByInteger(Time(), ADD, one, 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_TimeFromFemtoseconds(None, 1, Time()), ERROR)

@@ -1,5 +1,6 @@
 // The C entry points of the exact layer: each reads its records into exact
 // values, computes on them, and writes a record only where the result fits.
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -36,25 +37,25 @@ int StoreText(const std::string& text, char* buffer, size_t size) {
 }
 
 // operation on two exact values; empty for an unknown operation or a zero
-// divisor.
+// divisor. Integers know no UTX_Quotient: their UTX_Divide is one.
 template <typename Number>
 std::optional<Number> Arithmetic(int operation, const Number& left, const Number& right) {
-  if (operation == UTX_Add) return Number(left + right);
-  if (operation == UTX_Subtract) return Number(left - right);
-  if (operation == UTX_Multiply) return Number(left * right);
-  if (sgn(right) == 0) return std::nullopt;
   if constexpr (std::is_same_v<Number, mpz_class>) {
+    if (operation < UTX_Divide) {
+      const std::optional<mpq_class> value = utx::RationalArithmetic(operation, left, right);
+      if (!value) return std::nullopt;
+      return value->get_num();
+    }
+    if (sgn(right) == 0 || operation > UTX_Mod) return std::nullopt;
     Number result;
     if (operation == UTX_Divide) mpz_tdiv_q(result.get_mpz_t(), left.get_mpz_t(), right.get_mpz_t());
     if (operation == UTX_Rem) mpz_tdiv_r(result.get_mpz_t(), left.get_mpz_t(), right.get_mpz_t());
     if (operation == UTX_Mod) mpz_fdiv_r(result.get_mpz_t(), left.get_mpz_t(), right.get_mpz_t());
-    if (operation >= UTX_Divide && operation <= UTX_Mod) return result;
+    return result;
   } else {
-    if (operation == UTX_Divide) return Number(left / right);
-    if (operation == UTX_Rem || operation == UTX_Mod)
-      return utx::RationalRemainder(left, right, operation == UTX_Mod);
+    if (operation == UTX_Quotient) return std::nullopt;
+    return utx::RationalArithmetic(operation, left, right);
   }
-  return std::nullopt;
 }
 
 int ScaledTime(const UniversalTime* time, int operation, const std::optional<mpq_class>& factor,
@@ -101,7 +102,8 @@ UTX_API int UTX_TimeToFemtoseconds(const UniversalTime* time, int analog, char* 
 
 UTX_API int UTX_TimeArithmetic(int operation, const UniversalTime* left,
                                const UniversalTime* right, int analog, UniversalTime* result) {
-  if (left == nullptr || right == nullptr || result == nullptr || IsScaling(operation))
+  if (left == nullptr || right == nullptr || result == nullptr || IsScaling(operation) ||
+      operation == UTX_Quotient)
     return kError;
   const std::optional<mpq_class> value = Arithmetic(operation, utx::TimeValue(*left, analog != 0),
                                                     utx::TimeValue(*right, analog != 0));
@@ -132,10 +134,12 @@ UTX_API int UTX_TimeScaledByRational(const UniversalTime* time, int operation,
   return ScaledTime(time, operation, utx::RationalFromText(factor), analog, result);
 }
 
-UTX_API int UTX_ParseTimeLiteral(const char* text, size_t length, UniversalTime* result,
-                                 size_t* column) {
-  if (text == nullptr || result == nullptr) return kError;
-  const std::string_view line(text, length);
+namespace {
+
+// One time literal, surrounding spaces allowed: its record and where it
+// stands in text, or the status and the column of the refusal.
+int ParsedLiteral(std::string_view line, UniversalTime& time, std::string_view& literal,
+                  size_t* column) {
   std::size_t start = 0;
   while (start < line.size() && utx::IsLiteralSpace(line[start])) ++start;
   const std::size_t end = std::isalpha(static_cast<unsigned char>(start < line.size() ? line[start] : '\0'))
@@ -148,16 +152,51 @@ UTX_API int UTX_ParseTimeLiteral(const char* text, size_t length, UniversalTime*
     return kError;
   };
   if (end == start || rest != line.size()) return refuse(end == start ? start : rest);
+  literal = line.substr(start, end - start);
   UTypes_StatusCode status = UTypes_OK;
-  UniversalTime time;
   try {
-    time = TimeValueFromTimeString(std::string(line.substr(start, end - start)).c_str(), status);
+    time = TimeValueFromTimeString(std::string(literal).c_str(), status);
   } catch (const UTypes_StatusCodeException&) {
     return kOverflow;
   }
-  if (status != UTypes_OK) return refuse(start);
-  *result = time;
-  return kOk;
+  return status == UTypes_OK ? kOk : refuse(start);
+}
+
+}  // namespace
+
+UTX_API int UTX_ParseTimeLiteral(const char* text, size_t length, UniversalTime* result,
+                                 size_t* column) {
+  if (text == nullptr || result == nullptr) return kError;
+  UniversalTime time;
+  std::string_view literal;
+  const int status = ParsedLiteral(std::string_view(text, length), time, literal, column);
+  if (status == kOk) *result = time;
+  return status;
+}
+
+UTX_API int UTX_LiteralFemtoseconds(const char* text, size_t length, int analog, char* buffer,
+                                    size_t size, size_t* column) {
+  if (text == nullptr) return kError;
+  UniversalTime time;
+  std::string_view literal;
+  const int status = ParsedLiteral(std::string_view(text, length), time, literal, column);
+  if (status != kOk) return status;
+  const std::optional<mpq_class> value = utx::LiteralFemtoseconds(literal, time, analog != 0);
+  if (!value) return kError;
+  if (!utx::IsWithinRange(*value)) return kOverflow;
+  return StoreText(utx::RationalText(*value), buffer, size);
+}
+
+UTX_API int UTX_RationalArithmetic(int operation, const char* left, const char* right,
+                                   char* buffer, size_t size) {
+  if (left == nullptr || right == nullptr) return kError;
+  const std::optional<mpq_class> a = utx::RationalFromText(left);
+  const std::optional<mpq_class> b = utx::RationalFromText(right);
+  if (!a || !b) return kError;
+  const std::optional<mpq_class> value = utx::RationalArithmetic(operation, *a, *b);
+  if (!value) return kError;
+  if (!utx::IsWithinRange(*value)) return kOverflow;
+  return StoreText(utx::RationalText(*value), buffer, size);
 }
 
 UTX_API int UTX_FemtosecondImage(const UniversalTime* time, int analog, char* buffer,

@@ -5,6 +5,9 @@
 #include <cstring>
 #include <type_traits>
 
+#include "literal_extent.h"
+#include "universaltypes/time_text.h"
+
 namespace utx {
 
 namespace {
@@ -115,7 +118,89 @@ std::optional<mpq_class> DecimalFromText(std::string_view text, std::size_t inte
   return mpq_class(mpz_class(digits, 10)) * PowerOfTen(exponent);
 }
 
+// Digits with single underscores between them, from index; npos if none.
+std::size_t DigitRunEnd(std::string_view text, std::size_t index) {
+  const auto isDigit = [&](std::size_t i) {
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+  };
+  if (!isDigit(index)) return std::string_view::npos;
+  while (isDigit(index) || (index < text.size() && text[index] == '_' && isDigit(index + 1)))
+    ++index;
+  return index;
+}
+
+int DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// Digits in base from index up to a character that is none ('_' groups
+// them); the index past them.
+std::size_t BasedDigits(std::string_view text, std::size_t index, int base, mpz_class& value,
+                        long& count) {
+  for (; index < text.size(); ++index) {
+    if (text[index] == '_') continue;
+    const int digit = DigitValue(text[index]);
+    if (digit >= base) break;
+    value = value * base + digit;
+    ++count;
+  }
+  return index;
+}
+
+// "base#digits[.digits]#[E[+-]digits]", the exponent a power of the base
+// written in the base: the value it spells; empty for other text.
+std::optional<mpq_class> BasedNumberValue(std::string_view text) {
+  const std::size_t hash = text.find('#');
+  if (hash == std::string_view::npos || hash > 6) return std::nullopt;
+  int base = 10;
+  if (const std::size_t digits = DigitsEnd(text, 0); digits == hash && hash > 0) {
+    base = std::stoi(std::string(text.substr(0, hash)));
+  }
+  if (base < 2 || base > 16) return std::nullopt;
+  mpz_class mantissa = 0;
+  long integerDigits = 0, places = 0;
+  std::size_t index = BasedDigits(text, hash + 1, base, mantissa, integerDigits);
+  if (index < text.size() && text[index] == '.') {
+    index = BasedDigits(text, index + 1, base, mantissa, places);
+  }
+  if (index >= text.size() || text[index] != '#') return std::nullopt;
+  long exponent = 0;
+  if (++index < text.size() && (text[index] == 'e' || text[index] == 'E')) {
+    const bool negative = ++index < text.size() && text[index] == '-';
+    if (index < text.size() && (text[index] == '-' || text[index] == '+')) ++index;
+    mpz_class written = 0;
+    long count = 0;
+    index = BasedDigits(text, index, base, written, count);
+    if (count == 0 || written > kMaximumExponent) return std::nullopt;
+    exponent = negative ? -written.get_si() : written.get_si();
+  }
+  if (index != text.size()) return std::nullopt;
+  mpz_class power;
+  mpz_ui_pow_ui(power.get_mpz_t(), static_cast<unsigned long>(base),
+                static_cast<unsigned long>(exponent < places ? places - exponent : exponent - places));
+  mpq_class value = exponent < places ? mpq_class(mantissa, power) : mpq_class(mantissa * power);
+  value.canonicalize();
+  return value;
+}
+
 }  // namespace
+
+bool IsDecimalLiteral(std::string_view text) {
+  std::size_t index = DigitRunEnd(text, 0);
+  if (index != std::string_view::npos && index < text.size() && text[index] == '.') {
+    index = DigitRunEnd(text, index + 1);
+  }
+  if (index != std::string_view::npos && index < text.size() &&
+      (text[index] == 'e' || text[index] == 'E')) {
+    ++index;
+    if (index < text.size() && (text[index] == '+' || text[index] == '-')) ++index;
+    index = DigitRunEnd(text, index);
+  }
+  return index == text.size();
+}
 
 mpz_class IntegerValue(const UniversalInteger& integer) {
   const IntegerLayout layout = LayoutOf(integer);
@@ -224,6 +309,64 @@ std::string DecimalText(const mpq_class& value) {
   image.append(digits, 0, digits.size() - places);
   if (!fraction.empty()) image.append(".").append(fraction);
   return image;
+}
+
+std::optional<mpq_class> RationalArithmetic(int operation, const mpq_class& left,
+                                           const mpq_class& right) {
+  switch (operation) {
+    case UTX_Add: return mpq_class(left + right);
+    case UTX_Subtract: return mpq_class(left - right);
+    case UTX_Multiply: return mpq_class(left * right);
+    default: break;
+  }
+  if (sgn(right) == 0 || operation < UTX_Divide || operation > UTX_Quotient) return std::nullopt;
+  if (operation == UTX_Divide) return mpq_class(left / right);
+  if (operation == UTX_Quotient) return mpq_class(Truncated(left / right));
+  return RationalRemainder(left, right, operation == UTX_Mod);
+}
+
+bool IsWithinRange(const mpq_class& value) {
+  static const mpq_class kLargest = mpq_class(mpz_class(1) << 96) - 1;
+  return mpz_sizeinbase(value.get_den_mpz_t(), 2) <= UTX_MOST_DENOMINATOR_BITS &&
+         abs(value) <= kLargest;
+}
+
+std::optional<mpq_class> DecimalLiteralValue(std::string_view number) {
+  if (!IsDecimalLiteral(number)) return std::nullopt;
+  std::string digits;
+  for (const char c : number) {
+    if (c != '_') digits += c;
+  }
+  return RationalFromText(digits);
+}
+
+std::optional<mpq_class> LiteralFemtoseconds(std::string_view literal, const UniversalTime& record,
+                                             bool analog) {
+  std::size_t space = 0;
+  while (space < literal.size() && !IsLiteralSpace(literal[space])) ++space;
+  std::size_t unit = space;
+  while (unit < literal.size() && IsLiteralSpace(literal[unit])) ++unit;
+  if (unit == literal.size()) return TimeValue(record, analog);
+  const std::string_view number = literal.substr(0, space);
+  UTypes_StatusCode status = UTypes_OK;
+  const std::string oneUnit = "1 " + std::string(literal.substr(unit));
+  const mpq_class unitSize = TimeValue(TimeValueFromTimeString(oneUnit.c_str(), status), false);
+  std::optional<mpq_class> value;
+  if (IsDecimalLiteral(number)) {
+    value = DecimalLiteralValue(number);
+    if (!value) return std::nullopt;
+    *value *= unitSize;
+  } else {
+    // A based number as read here where the library's record of it agrees
+    // (3#0.1# fs is 1/3 fs, not the double nearest it); else as the record.
+    value = BasedNumberValue(number);
+    if (value) *value *= unitSize;
+    const std::optional<UniversalTime> agreed = value ? TimeRecord(*value, analog) : std::nullopt;
+    if (!agreed || TimeValue(*agreed, analog) != TimeValue(record, analog)) {
+      return TimeValue(record, analog);
+    }
+  }
+  return analog ? *value : mpq_class(Truncated(*value));
 }
 
 mpq_class RationalRemainder(const mpq_class& dividend, const mpq_class& divisor, bool modulo) {

@@ -54,8 +54,26 @@ enum UTX_Operation {
   UTX_Multiply = 2,
   UTX_Divide = 3, /* integers: truncated toward zero */
   UTX_Rem = 4,
-  UTX_Mod = 5
+  UTX_Mod = 5,
+  UTX_Quotient = 6 /* rationals only: the quotient truncated toward zero */
 };
+
+/* The longest texts the layer writes about one time record, with the
+ * terminating NUL. An offset is a double in [0, 1): its exact value is
+ * m / 2^k with k at most 1074 (5e-324 is 1 / 2^1074). As rational text the
+ * denominator 2^1074 has 324 digits and the numerator, below
+ * 2^96 * 2^1074, at most 353 and a sign: 680 bytes. As a decimal the rest
+ * has up to 1074 places, after a tick count of up to 29 digits and a sign:
+ * "-79228162514264337593543950335 fs + 0.<1074 digits> fs", 1116 bytes. */
+#define UTX_TIME_RATIONAL_TEXT_SIZE 680
+#define UTX_FEMTOSECOND_IMAGE_SIZE 1116
+
+/* A count, or a time in femtoseconds, that the faces hold exactly: its
+ * magnitude is at most 2^96 - 1 and its denominator below 2^65536 (so that
+ * no line of input grows a number without bound). Rational text of such a
+ * value fits UTX_RATIONAL_TEXT_SIZE bytes. */
+#define UTX_MOST_DENOMINATOR_BITS 65536
+#define UTX_RATIONAL_TEXT_SIZE 39500
 
 /* Integers: left op right, every operation of UTX_Operation. */
 UTX_API int UTX_IntegerArithmetic(int operation, const UniversalInteger* left,
@@ -67,7 +85,8 @@ UTX_API int UTX_IntegerToText(const UniversalInteger* integer, char* buffer, siz
 
 /* A number of femtoseconds in rational text, rounded to a record. */
 UTX_API int UTX_TimeFromFemtoseconds(const char* rational, int analog, UniversalTime* result);
-/* The exact value of a time in femtoseconds, as rational text. */
+/* The exact value of a time in femtoseconds, as rational text (at most
+ * UTX_TIME_RATIONAL_TEXT_SIZE bytes). */
 UTX_API int UTX_TimeToFemtoseconds(const UniversalTime* time, int analog, char* buffer,
                                    size_t size);
 
@@ -100,8 +119,29 @@ UTX_API int UTX_ParseTimeLiteral(const char* text, size_t length, UniversalTime*
  * "6399999 fs + 0.99999999999999997779553950749686919152736663818359375 fs".
  * The ticks are floor(value) and the rest is in (0, 1), so the image reads
  * as the sum it writes: -1.25 fs is "-2 fs + 0.75 fs". Status 1 where it
- * does not fit size (512 bytes always suffice). */
+ * does not fit size (UTX_FEMTOSECOND_IMAGE_SIZE bytes always suffice: a
+ * subnormal offset has hundreds of digits). */
 UTX_API int UTX_FemtosecondImage(const UniversalTime* time, int analog, char* buffer,
                                  size_t size);
+
+/* Rationals in rational text (counts, or times in femtoseconds): left op
+ * right exactly, every operation of UTX_Operation. UTX_Divide is the exact
+ * quotient ("10" / "3" is "10/3"), UTX_Quotient the quotient truncated
+ * toward zero; rem and mod as for integers. Status 2 where the result
+ * leaves the range above (UTX_MOST_DENOMINATOR_BITS). */
+UTX_API int UTX_RationalArithmetic(int operation, const char* left, const char* right,
+                                   char* buffer, size_t size);
+
+/* The exact value in femtoseconds of text that must be exactly one time
+ * literal (as UTX_ParseTimeLiteral takes it, and refuses it with the same
+ * status and *column): a decimal number is the decimal it spells, so
+ * "0.1 fs" is 1/10 and "1e-30 hr" is 9/2500000000000 fs; a based number is
+ * the number it spells, its exponent a power of the base ("3#0.1# fs" is
+ * 1/3; where the library's record of it disagrees with that reading, the
+ * record's value, ticks + offset). With analog
+ * zero the value is truncated to whole femtoseconds, as the library's
+ * literals then are. Written as rational text. */
+UTX_API int UTX_LiteralFemtoseconds(const char* text, size_t length, int analog, char* buffer,
+                                    size_t size, size_t* column);
 
 #endif /* UNIVERSALTYPES_EXACT_H */

@@ -41,9 +41,17 @@ Value Checked(Operation operation, int column, const std::string& mismatch, cons
   return *result;
 }
 
-Value ZeroLike(const Value& operand) {
-  if (TypeOf(operand) == ValueType::Time) return UniversalTime::Get_TheConstantZero();
-  return UniversalInteger::Get_TheConstantZero();
+// time + count and the like: a count beside a time is no femtosecond
+// count, so the hint shows how to write one.
+std::string MismatchHint(const Value& left, Operator op, const Value& right) {
+  const bool adding = op == Operator::Plus || op == Operator::Minus || IsComparison(op);
+  const ValueType l = TypeOf(left), r = TypeOf(right);
+  const bool timeAndCount = (l == ValueType::Duration && r == ValueType::Count) ||
+                            (l == ValueType::Count && r == ValueType::Duration);
+  if (!adding || !timeAndCount) return "";
+  const std::string count = ImageOf(l == ValueType::Count ? left : right, OutputFormat{});
+  const bool fraction = count.find('/') != std::string::npos;
+  return " (a count is no time: write " + (fraction ? "(" + count + ") * 1" : count) + " fs)";
 }
 
 class Evaluator {
@@ -60,16 +68,10 @@ class Evaluator {
   }
 
  private:
-  // Exactly, a negated integer or time is 0 - operand by the exact rule; a
-  // real keeps its literal's decimal.
   Value Unary(const Node& node) {
     const Value operand = Run(*node.operand);
     const std::string mismatch =
         std::string(OperatorText(node.op)) + " " + TypeName(TypeOf(operand));
-    const bool exactNegation = node.op == Operator::Minus && !mode_.library &&
-                               (TypeOf(operand) == ValueType::Integer ||
-                                TypeOf(operand) == ValueType::Time);
-    if (exactNegation) return Binary(Operator::Minus, node.column, ZeroLike(operand), operand);
     return Checked([&] { return ApplyUnary(node.op, operand); }, node.column, mismatch, operand,
                    operand);
   }
@@ -85,36 +87,26 @@ class Evaluator {
 
   Value Binary(Operator op, int column, const Value& left, const Value& right) {
     const std::string mismatch = std::string(TypeName(TypeOf(left))) + " " + OperatorText(op) +
-                                 " " + TypeName(TypeOf(right));
-    if (IsFrequencyOperation(op, left, right)) {
-      return Checked([&] { return ApplyFrequency(op, left, right); }, column, mismatch, left,
-                     right);
-    }
-    if (IsComparison(op)) {
-      return Checked([&] { return Compare(op, left, right); }, column, mismatch, left, right);
-    }
-    if (mode_.library) {
-      const Value value =
-          Checked([&] { return ApplyBinary(op, left, right); }, column, mismatch, left, right);
-      NoteExactDifference(column, value, left, op, right);
-      return value;
-    }
-    return Checked(
-        [&] {
-          std::optional<Value> exact = ApplyExact(op, left, right);
-          return exact ? exact : ApplyBinary(op, left, right);
-        },
-        column, mismatch, left, right);
+                                 " " + TypeName(TypeOf(right)) + MismatchHint(left, op, right);
+    const Value value = Checked([&] { return Apply(op, left, right, mode_.library); }, column,
+                                mismatch, left, right);
+    if (mode_.library) NoteExactDifference(column, value, left, op, right);
+    return value;
   }
 
+  // The library's answer read exactly, against the exact answer from its
+  // operands read exactly.
   void NoteExactDifference(int column, const Value& value, const Value& left, Operator op,
                            const Value& right) const {
+    const std::optional<Value> exactLeft = ExactValueOf(left), exactRight = ExactValueOf(right);
+    const std::optional<Value> answer = ExactValueOf(value);
+    if (!exactLeft || !exactRight || !answer) return;
     std::string exact;
     try {
-      const std::optional<Value> exactValue = ApplyExact(op, left, right);
+      const std::optional<Value> exactValue = Apply(op, *exactLeft, *exactRight, false);
       if (!exactValue) return;
-      exact = ExactImage(*exactValue);
-      if (exact == ExactImage(value)) return;
+      exact = ImageOf(*exactValue, OutputFormat{});
+      if (exact == ImageOf(*answer, OutputFormat{})) return;
       exact = "the exact value is " + exact;
     } catch (const UTypes_StatusCodeException& exception) {
       exact = exception.Get_StatusCode() == UTypes_Overflow ? "the exact value overflows"

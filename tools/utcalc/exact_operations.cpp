@@ -1,7 +1,10 @@
-// The arithmetic operators evaluated exactly, through the exact layer: a
-// result is the exact value rounded to a record by the layer's one rule, or
-// an overflow beyond the 96-bit range. Reals among themselves have no exact
-// rule: real arithmetic is the double arithmetic of the library.
+// The arithmetic operators evaluated exactly, on counts and times: every
+// result is the exact rational, an overflow where it leaves the range the
+// exact layer holds (2^96 - 1, in femtoseconds for times), and a time
+// result is truncated to whole femtoseconds while the analog flag is clear
+// (as the library's own times then drop what lies below a femtosecond).
+#include <string>
+
 #include "exact_values.h"
 #include "operand_access.h"
 #include "operations.h"
@@ -10,8 +13,6 @@
 namespace utcalc {
 
 namespace {
-
-bool Analog() { return UniversalTime::Get_AnalogExists(); }
 
 int ExactOperation(Operator op) {
   switch (op) {
@@ -24,84 +25,65 @@ int ExactOperation(Operator op) {
   }
 }
 
-template <typename Record>
-Value Checked(int status, const Record& result) {
-  if (status != 0) throw UTypes_StatusCodeException(static_cast<UTypes_StatusCode>(status));
-  return result;
+mpq_class Applied(Operator op, const mpq_class& left, const mpq_class& right) {
+  const std::optional<mpq_class> value = utx::RationalArithmetic(ExactOperation(op), left, right);
+  if (!value) throw UTypes_StatusCodeException(UTypes_Error);  // a zero divisor
+  return *value;
 }
 
-// An integer beside a time counts femtosecond ticks.
-UniversalTime TicksAsTime(const Value& integer) {
-  return *utx::TimeRecord(mpq_class(utx::IntegerValue(IntegerOf(integer))), false);
-}
+const mpq_class& Femtoseconds(const Value& time) { return std::get<Duration>(time).femtoseconds; }
+const mpq_class& CountOf(const Value& count) { return std::get<Count>(count).value; }
 
-Value Integers(Operator op, const Value& left, const Value& right) {
-  UniversalInteger result;
-  return Checked(UTX_IntegerArithmetic(ExactOperation(op), &IntegerOf(left), &IntegerOf(right),
-                                       &result),
-                 result);
-}
-
-Value Times(int operation, const UniversalTime& left, const UniversalTime& right) {
-  UniversalTime result;
-  return Checked(UTX_TimeArithmetic(operation, &left, &right, Analog(), &result), result);
-}
-
-Value TimeWithTime(Operator op, const Value& left, const Value& right) {
-  if (op != Operator::Divide) return Times(ExactOperation(op), TimeOf(left), TimeOf(right));
-  UniversalInteger quotient;
-  return Checked(UTX_TimeQuotient(&TimeOf(left), &TimeOf(right), Analog(), &quotient), quotient);
-}
-
-Value TimeWithInteger(Operator op, const Value& time, const Value& integer) {
-  if (op == Operator::Plus || op == Operator::Minus)
-    return Times(ExactOperation(op), TimeOf(time), TicksAsTime(integer));
-  UniversalTime result;
-  return Checked(UTX_TimeScaledByInteger(&TimeOf(time), ExactOperation(op), &IntegerOf(integer),
-                                         Analog(), &result),
-                 result);
-}
-
-Value TimeWithReal(Operator op, const Value& time, const Value& real) {
-  const mpq_class factor = ExactOperand(real);
-  UniversalTime result;
-  return Checked(UTX_TimeScaledByRational(&TimeOf(time), ExactOperation(op),
-                                          utx::RationalText(factor).c_str(), Analog(), &result),
-                 result);
-}
-
-bool AnyArithmetic(Operator) { return true; }
 bool Adding(Operator op) { return op == Operator::Plus || op == Operator::Minus; }
-bool Scaling(Operator op) { return op == Operator::Times || op == Operator::Divide; }
-bool IsTimes(Operator op) { return op == Operator::Times; }
-bool NotTimes(Operator op) { return op != Operator::Times; }
-bool AddingOrScaling(Operator op) { return Adding(op) || Scaling(op); }
-bool PlusOrTimes(Operator op) { return op == Operator::Plus || op == Operator::Times; }
+bool Remaindering(Operator op) { return op == Operator::Rem || op == Operator::Mod; }
 
-struct ExactRule {
-  ValueType left;
-  ValueType right;
-  bool (*accepts)(Operator);
-  Value (*apply)(Operator op, const Value& left, const Value& right);
-  bool swapped;  // apply(op, right, left): the operator commutes
-};
+std::optional<Value> TimeWithTime(Operator op, const Value& left, const Value& right) {
+  if (Adding(op) || Remaindering(op)) {
+    return ExactTime(Applied(op, Femtoseconds(left), Femtoseconds(right)));
+  }
+  if (op == Operator::Divide) {
+    return ExactCount(Applied(op, Femtoseconds(left), Femtoseconds(right)));
+  }
+  return std::nullopt;
+}
 
-constexpr ExactRule kExactRules[] = {
-    {ValueType::Integer, ValueType::Integer, AnyArithmetic, Integers, false},
-    {ValueType::Time, ValueType::Time, NotTimes, TimeWithTime, false},
-    {ValueType::Time, ValueType::Integer, AddingOrScaling, TimeWithInteger, false},
-    {ValueType::Integer, ValueType::Time, PlusOrTimes, TimeWithInteger, true},
-    {ValueType::Time, ValueType::Real, Scaling, TimeWithReal, false},
-    {ValueType::Real, ValueType::Time, IsTimes, TimeWithReal, true},
-};
+// Beyond the range: an overflow where the magnitude passes it, else a
+// fraction grown past the bound on its denominator.
+const mpq_class& InRange(const mpq_class& value) {
+  if (utx::IsWithinRange(value)) return value;
+  if (mpz_sizeinbase(value.get_den_mpz_t(), 2) > UTX_MOST_DENOMINATOR_BITS) {
+    throw NoExactValue{"the exact fraction's denominator passes 2^" +
+                       std::to_string(UTX_MOST_DENOMINATOR_BITS)};
+  }
+  throw UTypes_StatusCodeException(UTypes_Overflow);
+}
 
 }  // namespace
 
+Value ExactCount(const mpq_class& value) { return Count{InRange(value)}; }
+
+Value ExactTime(const mpq_class& femtoseconds) {
+  mpq_class value = femtoseconds;
+  if (!UniversalTime::Get_AnalogExists() && value.get_den() != 1) {
+    mpz_class whole;
+    mpz_tdiv_q(whole.get_mpz_t(), value.get_num_mpz_t(), value.get_den_mpz_t());
+    value = whole;
+  }
+  return Duration{InRange(value)};
+}
+
 std::optional<Value> ApplyExact(Operator op, const Value& left, const Value& right) {
-  for (const ExactRule& rule : kExactRules) {
-    if (rule.left == TypeOf(left) && rule.right == TypeOf(right) && rule.accepts(op)) {
-      return rule.swapped ? rule.apply(op, right, left) : rule.apply(op, left, right);
-    }
+  const ValueType l = TypeOf(left), r = TypeOf(right);
+  if (l == ValueType::Count && r == ValueType::Count) {
+    return ExactCount(Applied(op, CountOf(left), CountOf(right)));
+  }
+  if (l == ValueType::Duration && r == ValueType::Duration) return TimeWithTime(op, left, right);
+  const bool scaling = op == Operator::Times || op == Operator::Divide;
+  if (l == ValueType::Duration && r == ValueType::Count && scaling) {
+    return ExactTime(Applied(op, Femtoseconds(left), CountOf(right)));
+  }
+  if (l == ValueType::Count && r == ValueType::Duration && op == Operator::Times) {
+    return ExactTime(CountOf(left) * Femtoseconds(right));
   }
   return std::nullopt;
 }

@@ -1,7 +1,9 @@
 // Frequencies, exactly, in every mode (the library has none): a frequency
 // is a rational number of hertz, a time its exact value in femtoseconds.
-// 1 / time is a frequency, 1 / frequency a time rounded to a record by the
-// exact layer's rule, frequency * time and frequency / frequency a count.
+// 1 / time is a frequency, 1 / frequency a time, frequency * time and
+// frequency / frequency a count. With the library's types a time result is
+// rounded to a record by the exact layer's rule, and a count must be an
+// integer or a real that holds it; exactly, both are the exact rationals.
 #include <charconv>
 #include <string>
 
@@ -16,12 +18,10 @@ namespace {
 
 bool Analog() { return UniversalTime::Get_AnalogExists(); }
 
-bool IsNumber(const Value& value) {
-  return TypeOf(value) == ValueType::Integer || TypeOf(value) == ValueType::Real;
-}
+bool IsNumber(const Value& value) { return utcalc::IsNumber(TypeOf(value)); }
 
 mpq_class SecondsOf(const Value& time) {
-  return utx::TimeValue(TimeOf(time), Analog()) / FemtosecondsPer(TimeUnit_sec);
+  return ExactFemtoseconds(time) / FemtosecondsPer(TimeUnit_sec);
 }
 
 const mpq_class& NonZero(const mpq_class& divisor) {
@@ -34,7 +34,8 @@ Value InRange(const mpq_class& hertz) {
   return Frequency{hertz};
 }
 
-Value TimeOfSeconds(const mpq_class& seconds) {
+Value TimeOfSeconds(const mpq_class& seconds, bool library) {
+  if (!library) return ExactTime(seconds * FemtosecondsPer(TimeUnit_sec));
   const std::optional<UniversalTime> time =
       utx::TimeRecord(seconds * FemtosecondsPer(TimeUnit_sec), Analog());
   if (!time) throw UTypes_StatusCodeException(UTypes_Overflow);
@@ -47,11 +48,13 @@ std::string ShortestDecimal(double value) {
   return {text, std::to_chars(text, text + sizeof text, value, std::chars_format::scientific).ptr};
 }
 
-// A whole count is an integer. Any other is a real where its double holds it
+// Exactly, a count is the rational. With the library's types a whole count
+// is an integer. Any other is a real where its double holds it
 // exactly, or where the real's printed digits spell it exactly: 100 MHz *
 // 1 ns is the decimal 1e-1, kept beside its double as a typed literal is.
 // 1000/3 has neither and is refused, since a count is never quietly rounded.
-Value Count(const mpq_class& count) {
+Value CountValue(const mpq_class& count, bool library) {
+  if (!library) return ExactCount(count);
   if (count.get_den() == 1) {
     const std::optional<UniversalInteger> integer = utx::IntegerRecord(count.get_num());
     if (!integer) throw UTypes_StatusCodeException(UTypes_Overflow);
@@ -68,31 +71,22 @@ Value Count(const mpq_class& count) {
   return RealValue{UniversalReal(sgn(count) < 0 ? -nearest : nearest), count};
 }
 
-std::optional<Value> Compared(Operator op, const mpq_class& left, const mpq_class& right) {
-  const int order = cmp(left, right);
-  switch (op) {
-    case Operator::Equal: return order == 0;
-    case Operator::NotEqual: return order != 0;
-    case Operator::Less: return order < 0;
-    case Operator::LessEqual: return order <= 0;
-    case Operator::Greater: return order > 0;
-    case Operator::GreaterEqual: return order >= 0;
-    default: return std::nullopt;
-  }
-}
-
-std::optional<Value> TwoFrequencies(Operator op, const mpq_class& left, const mpq_class& right) {
+std::optional<Value> TwoFrequencies(Operator op, const mpq_class& left, const mpq_class& right,
+                                    bool library) {
   switch (op) {
     case Operator::Plus: return InRange(left + right);
     case Operator::Minus: return InRange(left - right);
-    case Operator::Divide: return Count(left / NonZero(right));
-    default: return Compared(op, left, right);
+    case Operator::Divide: return CountValue(left / NonZero(right), library);
+    default: break;
   }
+  if (IsComparison(op)) return Holds(op, left, right);
+  return std::nullopt;
 }
 
-std::optional<Value> FrequencyWithOther(Operator op, const mpq_class& hertz, const Value& other) {
-  if (TypeOf(other) == ValueType::Time && op == Operator::Times) {
-    return Count(hertz * SecondsOf(other));
+std::optional<Value> FrequencyWithOther(Operator op, const mpq_class& hertz, const Value& other,
+                                        bool library) {
+  if (IsTime(TypeOf(other)) && op == Operator::Times) {
+    return CountValue(hertz * SecondsOf(other), library);
   }
   if (!IsNumber(other)) return std::nullopt;
   if (op == Operator::Times) return InRange(hertz * ExactOperand(other));
@@ -104,20 +98,27 @@ std::optional<Value> FrequencyWithOther(Operator op, const mpq_class& hertz, con
 
 bool IsFrequencyOperation(Operator op, const Value& left, const Value& right) {
   return TypeOf(left) == ValueType::Frequency || TypeOf(right) == ValueType::Frequency ||
-         (op == Operator::Divide && IsNumber(left) && TypeOf(right) == ValueType::Time);
+         (op == Operator::Divide && IsNumber(left) && IsTime(TypeOf(right)));
 }
 
-std::optional<Value> ApplyFrequency(Operator op, const Value& left, const Value& right) {
+std::optional<Value> ApplyFrequency(Operator op, const Value& left, const Value& right,
+                                    bool library) {
   const bool leftFrequency = TypeOf(left) == ValueType::Frequency;
   const bool rightFrequency = TypeOf(right) == ValueType::Frequency;
-  if (leftFrequency && rightFrequency) return TwoFrequencies(op, HertzOf(left), HertzOf(right));
-  if (leftFrequency) return FrequencyWithOther(op, HertzOf(left), right);
+  if (leftFrequency && rightFrequency) {
+    return TwoFrequencies(op, HertzOf(left), HertzOf(right), library);
+  }
+  if (leftFrequency) return FrequencyWithOther(op, HertzOf(left), right, library);
   if (op == Operator::Divide && IsNumber(left)) {
-    if (rightFrequency) return TimeOfSeconds(ExactOperand(left) / NonZero(HertzOf(right)));
+    if (rightFrequency) {
+      return TimeOfSeconds(ExactOperand(left) / NonZero(HertzOf(right)), library);
+    }
     return InRange(ExactOperand(left) / NonZero(SecondsOf(right)));
   }
   // number * frequency and time * frequency commute.
-  if (op == Operator::Times && rightFrequency) return FrequencyWithOther(op, HertzOf(right), left);
+  if (op == Operator::Times && rightFrequency) {
+    return FrequencyWithOther(op, HertzOf(right), left, library);
+  }
   return std::nullopt;
 }
 

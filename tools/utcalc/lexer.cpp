@@ -1,5 +1,6 @@
 #include "lexer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <string>
@@ -14,6 +15,11 @@ namespace utcalc {
 
 namespace {
 
+// Every token of a line is held until the line is evaluated: the bound
+// keeps a line's memory and time small (a few megabytes, well under a
+// second), whatever its length.
+constexpr std::size_t kMostTokens = 1 << 16;
+
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
 
@@ -22,8 +28,16 @@ class Lexer {
   explicit Lexer(std::string_view line) : line_(line) {}
 
   std::vector<Token> Run() {
+    // A token takes at least one character: room for all of them up front,
+    // so that the vector never copies its tokens to grow.
     std::vector<Token> tokens;
+    tokens.reserve(std::min(line_.size(), kMostTokens) + 1);
     for (SkipSpace(); position_ < line_.size() && !AtComment(); SkipSpace()) {
+      if (tokens.size() == kMostTokens) {
+        throw CalcError{Column(position_), "a line holds at most " + std::to_string(kMostTokens) +
+                                               " tokens: split the expression over lines "
+                                               "with names ('s := ...', then 's + ...')"};
+      }
       tokens.push_back(Next());
     }
     tokens.push_back({TokenKind::End, "end of line", Column(position_)});
@@ -90,7 +104,7 @@ class Lexer {
     if (UnitNamed(word)) return {TokenKind::Unit, word, Column(start)};
     if (FrequencyUnitNamed(word)) return {TokenKind::FrequencyUnit, word, Column(start)};
     if (EqualsIgnoringCase(word, "in")) return {TokenKind::In, word, Column(start)};
-    for (const Operator op : {Operator::Rem, Operator::Mod, Operator::Abs}) {
+    for (const Operator op : {Operator::Rem, Operator::Mod, Operator::Div, Operator::Abs}) {
       if (EqualsIgnoringCase(word, OperatorText(op))) {
         return {TokenKind::Operator, word, Column(start), op};
       }

@@ -13,7 +13,8 @@
 namespace utcalc {
 
 // Throws CalcError for a character no token starts with and a unit written
-// against its number ('10ns'). Other words are names, for the session.
+// against its number ('10ns'), and for a line of more than 2^16 tokens.
+// Other words are names, for the session.
 std::vector<Token> Tokenize(std::string_view line);
 
 }  // namespace utcalc

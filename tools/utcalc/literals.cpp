@@ -9,6 +9,7 @@
 #include "exact_values.h"
 #include "frequency_units.h"
 #include "literal_extent.h"
+#include "operations.h"
 #include "universaltypes/time_text.h"
 
 namespace utcalc {
@@ -16,8 +17,6 @@ namespace utcalc {
 namespace {
 
 bool IsBased(std::string_view text) { return text.find('#') != std::string_view::npos; }
-
-bool IsExponentMark(char c) { return c == 'e' || c == 'E'; }
 
 // A point anywhere, or an exponent mark (after the closing '#' of a based
 // number, where 'E' is no digit).
@@ -28,42 +27,33 @@ bool IsReal(std::string_view text) {
   return tail.find_first_of("eE") != std::string_view::npos;
 }
 
-// Digits with single underscores between them, from index; npos if none.
-std::size_t DigitRunEnd(std::string_view text, std::size_t index) {
-  const auto isDigit = [&](std::size_t i) {
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
-  };
-  if (!isDigit(index)) return std::string_view::npos;
-  while (isDigit(index) || (index < text.size() && text[index] == '_' && isDigit(index + 1)))
-    ++index;
-  return index;
-}
-
-bool IsDecimalReal(std::string_view text) {
-  std::size_t index = DigitRunEnd(text, 0);
-  if (index != std::string_view::npos && index < text.size() && text[index] == '.') {
-    index = DigitRunEnd(text, index + 1);
-  }
-  if (index != std::string_view::npos && index < text.size() && IsExponentMark(text[index])) {
-    ++index;
-    if (index < text.size() && (text[index] == '+' || text[index] == '-')) ++index;
-    index = DigitRunEnd(text, index);
-  }
-  return index == text.size();
-}
-
 class Reader {
  public:
-  Reader(const Token& token, bool basedLiteralsAllowed)
-      : token_(token), basedLiteralsAllowed_(basedLiteralsAllowed) {}
+  Reader(const Token& token, const LiteralRules& rules) : token_(token), rules_(rules) {}
 
   Value Read() const {
     if (token_.kind == TokenKind::FrequencyLiteral || token_.kind == TokenKind::FrequencyUnit) {
       return FrequencyLiteral();
     }
-    if (token_.kind != TokenKind::Number) return Parse(token_.text);
-    if (!IsReal(token_.text)) return Parse(token_.text + " fs").UniversalToPhysicalTime();
-    return IsBased(token_.text) ? BasedReal() : DecimalReal();
+    if (token_.kind != TokenKind::Number) {
+      const UniversalTime time = Parse(token_.text);
+      if (!rules_.exact) return time;
+      return Exactly([&] {
+        return utx::LiteralFemtoseconds(token_.text, time, UniversalTime::Get_AnalogExists());
+      }, ExactTime);
+    }
+    if (!IsReal(token_.text)) {
+      const UniversalInteger integer = Parse(token_.text + " fs").UniversalToPhysicalTime();
+      if (!rules_.exact) return integer;
+      return Count{mpq_class(utx::IntegerValue(integer))};
+    }
+    if (!IsBased(token_.text)) return DecimalReal();
+    const UniversalTime time = ReadAsFemtoseconds();
+    if (!rules_.exact) {
+      return RealValue{UniversalReal(time.UniversalToPhysicalTime()) + time.Get_OffsetTime(),
+                       std::nullopt};
+    }
+    return Count{*utx::LiteralFemtoseconds(token_.text + " fs", time, true)};
   }
 
  private:
@@ -79,34 +69,50 @@ class Reader {
     } catch (const UTypes_StatusCodeException&) {
       Refuse("overflow beyond the 96-bit range");
     }
-    if (!basedLiteralsAllowed_ && IsBased(text)) Refuse("based literals are switched off");
+    if (!rules_.basedLiterals && IsBased(text)) Refuse("based literals are switched off");
     Refuse("not a literal");
   }
 
-  // Read as femtoseconds with the fraction kept in the offset, whatever the
-  // analog flag says for times; exact up to the double sum of the two parts.
-  RealValue BasedReal() const {
+  // An exact value by read(), made a calculator value by make (which
+  // checks the range); a decimal exponent beyond the bound is refused.
+  template <typename Read>
+  Value Exactly(Read read, Value (*make)(const mpq_class&)) const {
+    const std::optional<mpq_class> value = read();
+    if (!value) Refuse("exponent beyond +-5000");
+    try {
+      return make(*value);
+    } catch (const UTypes_StatusCodeException&) {
+      Refuse("overflow beyond the 96-bit range");
+    } catch (const NoExactValue& failure) {
+      Refuse(failure.reason);
+    }
+  }
+
+  // A based real read as femtoseconds, with the fraction kept in the offset
+  // whatever the analog flag says for times: the value the record holds.
+  UniversalTime ReadAsFemtoseconds() const {
     struct AnalogForRead {
       bool saved = UniversalTime::Get_AnalogExists();
       AnalogForRead() { UniversalTime::Set_AnalogExists(true); }
       ~AnalogForRead() { UniversalTime::Set_AnalogExists(saved); }
     } analog;
-    const UniversalTime time = Parse(token_.text + " fs");
-    return RealValue{UniversalReal(time.UniversalToPhysicalTime()) + time.Get_OffsetTime(),
-                     std::nullopt};
+    return Parse(token_.text + " fs");
   }
 
-  // strtod in the C locale the calculator never leaves, and beside it the
-  // exact decimal; underscores only group digits.
-  RealValue DecimalReal() const {
-    if (!IsDecimalReal(token_.text)) Refuse("not a literal");
+  // Exactly, the decimal it spells. With the library's types strtod in the
+  // C locale the calculator never leaves, and beside it the exact decimal.
+  Value DecimalReal() const {
+    if (!utx::IsDecimalLiteral(token_.text)) Refuse("not a literal");
+    if (rules_.exact) {
+      return Exactly([&] { return utx::DecimalLiteralValue(token_.text); }, ExactCount);
+    }
     std::string digits;
     for (const char c : token_.text) {
       if (c != '_') digits += c;
     }
     const double value = std::strtod(digits.c_str(), nullptr);
     if (std::isinf(value)) Refuse("overflow beyond the range of a real");
-    return RealValue{UniversalReal(value), utx::RationalFromText(digits)};
+    return RealValue{UniversalReal(value), utx::DecimalLiteralValue(token_.text)};
   }
 
   // The number exactly as it is spelt (a based real: its double), times
@@ -118,19 +124,21 @@ class Reader {
     const mpq_class unit = HertzPer(*FrequencyUnitNamed(std::string_view(text).substr(unitStart)));
     if (token_.kind == TokenKind::FrequencyUnit) return Frequency{unit};
     const Token number{TokenKind::Number, text.substr(0, text.find_first_of(" \t\r")), token_.column};
-    const mpq_class hertz = *ExactNumber(Reader(number, basedLiteralsAllowed_).Read()) * unit;
+    // The number alone is no count: a frequency has a range of its own.
+    const LiteralRules numberRules{rules_.basedLiterals, false};
+    const mpq_class hertz = *ExactNumber(Reader(number, numberRules).Read()) * unit;
     if (!IsWithinFrequencyRange(hertz)) Refuse("overflow beyond the frequency range");
     return Frequency{hertz};
   }
 
   const Token& token_;
-  bool basedLiteralsAllowed_;
+  const LiteralRules& rules_;
 };
 
 }  // namespace
 
-Value LiteralValue(const Token& token, bool basedLiteralsAllowed) {
-  return Reader(token, basedLiteralsAllowed).Read();
+Value LiteralValue(const Token& token, const LiteralRules& rules) {
+  return Reader(token, rules).Read();
 }
 
 }  // namespace utcalc

@@ -10,6 +10,7 @@ const char* OperatorText(Operator op) {
     case Operator::Divide: return "/";
     case Operator::Rem: return "rem";
     case Operator::Mod: return "mod";
+    case Operator::Div: return "div";
     case Operator::Equal: return "=";
     case Operator::NotEqual: return "/=";
     case Operator::Less: return "<";
@@ -24,7 +25,8 @@ const char* OperatorText(Operator op) {
 bool IsComparison(Operator op) { return op >= Operator::Equal && op <= Operator::GreaterEqual; }
 
 bool IsDivision(Operator op) {
-  return op == Operator::Divide || op == Operator::Rem || op == Operator::Mod;
+  return op == Operator::Divide || op == Operator::Div || op == Operator::Rem ||
+         op == Operator::Mod;
 }
 
 }  // namespace utcalc

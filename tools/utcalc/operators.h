@@ -12,6 +12,7 @@ enum class Operator {
   Divide,
   Rem,
   Mod,
+  Div,  // the quotient truncated toward zero
   Equal,
   NotEqual,
   Less,
@@ -24,7 +25,7 @@ enum class Operator {
 const char* OperatorText(Operator op);
 
 bool IsComparison(Operator op);
-// Division, rem and mod: the operators whose UTypes_Error means a zero divisor.
+// Division, div, rem and mod: the operators whose UTypes_Error means a zero divisor.
 bool IsDivision(Operator op);
 
 }  // namespace utcalc

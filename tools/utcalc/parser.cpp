@@ -14,14 +14,14 @@ constexpr int kMaxNesting = 200;
 
 bool IsAdding(Operator op) { return op == Operator::Plus || op == Operator::Minus; }
 bool IsMultiplying(Operator op) {
-  return op == Operator::Times || op == Operator::Divide || op == Operator::Rem ||
-         op == Operator::Mod;
+  return op == Operator::Times || op == Operator::Divide || op == Operator::Div ||
+         op == Operator::Rem || op == Operator::Mod;
 }
 
 class Parser {
  public:
-  Parser(const std::vector<Token>& tokens, bool basedLiteralsAllowed)
-      : tokens_(tokens), basedLiteralsAllowed_(basedLiteralsAllowed) {}
+  Parser(const std::vector<Token>& tokens, const LiteralRules& rules)
+      : tokens_(tokens), rules_(rules) {}
 
   std::unique_ptr<Node> Line() {
     std::unique_ptr<Node> expression = Relation();
@@ -128,7 +128,7 @@ class Parser {
       case TokenKind::FrequencyUnit:
       case TokenKind::Name: {
         std::unique_ptr<Node> node = MakeNode(Node::Kind::Literal, token.column);
-        node->value = token.named ? *token.named : LiteralValue(token, basedLiteralsAllowed_);
+        node->value = token.named ? *token.named : LiteralValue(token, rules_);
         return node;
       }
       case TokenKind::LeftParenthesis: {
@@ -152,15 +152,15 @@ class Parser {
   }
 
   const std::vector<Token>& tokens_;
-  bool basedLiteralsAllowed_;
+  const LiteralRules& rules_;
   std::size_t position_ = 0;
   int depth_ = 0;
 };
 
 }  // namespace
 
-std::unique_ptr<Node> Parse(const std::vector<Token>& tokens, bool basedLiteralsAllowed) {
-  return Parser(tokens, basedLiteralsAllowed).Line();
+std::unique_ptr<Node> Parse(const std::vector<Token>& tokens, const LiteralRules& rules) {
+  return Parser(tokens, rules).Line();
 }
 
 }  // namespace utcalc

@@ -23,7 +23,8 @@ namespace {
 OutputFormat ConvertedFormat(const Value& value, const Conversion& conversion,
                              OutputFormat format) {
   const ValueType converted = conversion.frequency ? ValueType::Frequency : ValueType::Time;
-  if (TypeOf(value) != converted) {
+  const bool fits = conversion.frequency ? TypeOf(value) == converted : IsTime(TypeOf(value));
+  if (!fits) {
     const char* unit =
         conversion.frequency ? FrequencyUnitName(*conversion.frequency) : UnitName(conversion.unit);
     throw CalcError{conversion.column, std::string("'in ") + unit + "' converts a " +
@@ -76,7 +77,8 @@ Session::Outcome Session::Evaluated(std::string_view line, std::optional<long> l
     const std::optional<Conversion> conversion = TakeConversion(tokens);
     names_.Resolve(tokens);
     const EvaluationMode mode{options_.libraryOperators, &err_};
-    const Value value = Evaluate(*Parse(tokens, options_.basedLiterals), mode);
+    const LiteralRules rules{options_.basedLiterals, !options_.libraryOperators};
+    const Value value = Evaluate(*Parse(tokens, rules), mode);
     if (defined) names_.Define(*defined, value);
     names_.Answer(value);
     OutputFormat format = options_.output;

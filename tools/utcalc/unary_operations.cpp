@@ -1,6 +1,7 @@
-// Sign and abs. Negation is the library's subtraction from its zero (as its
-// literal parser negates), or for reals the product by -1, which is exact
-// (and negates a literal's decimal with it).
+// Sign and abs. On the library's records negation is its subtraction from
+// its zero (as its literal parser negates), or for reals the product by -1,
+// which is exact (and negates a literal's decimal with it). Exact values
+// and frequencies are negated exactly.
 #include "operand_access.h"
 #include "operations.h"
 
@@ -18,6 +19,8 @@ std::optional<Value> Negated(const Value& operand) {
     }
     case ValueType::Time: return UniversalTime::Get_TheConstantZero() - TimeOf(operand);
     case ValueType::Frequency: return Frequency{-HertzOf(operand)};
+    case ValueType::Count: return Count{-std::get<Count>(operand).value};
+    case ValueType::Duration: return Duration{-std::get<Duration>(operand).femtoseconds};
     default: return std::nullopt;
   }
 }
@@ -27,6 +30,8 @@ bool IsNegative(const Value& operand) {
     case ValueType::Integer: return IntegerOf(operand) < UniversalInteger::Get_TheConstantZero();
     case ValueType::Real: return RealOf(operand) < UniversalReal::Get_TheConstantZero();
     case ValueType::Frequency: return sgn(HertzOf(operand)) < 0;
+    case ValueType::Count: return sgn(std::get<Count>(operand).value) < 0;
+    case ValueType::Duration: return sgn(std::get<Duration>(operand).femtoseconds) < 0;
     default: return TimeOf(operand) < UniversalTime::Get_TheConstantZero();
   }
 }

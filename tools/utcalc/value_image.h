@@ -1,4 +1,6 @@
-// The text of a result, made by the library's own images.
+// The text of a result: exact values by their exact images (a record only
+// where --fs or --hex asks for one), the library's records (--lib) by its
+// own images.
 #ifndef UTCALC_VALUE_IMAGE_H
 #define UTCALC_VALUE_IMAGE_H
 
@@ -10,9 +12,6 @@
 namespace utcalc {
 
 std::string ImageOf(const Value& value, const OutputFormat& format);
-// Exact and complete: times as femtosecond ticks and the offset's exact
-// decimal, integers in decimal.
-std::string ExactImage(const Value& value);
 
 }  // namespace utcalc
 
