@@ -1,6 +1,6 @@
 """Python binding of libzr_universaltypes over its flat C interface (ctypes,
-standard library only): Integer and Time with exact arithmetic (every result
-exact or an exception), Real with the library's double operations,
+standard library only): Integer, Time and Frequency with exact arithmetic
+(every result exact or an exception), Real with the library's double operations,
 Time.parse for time literals and the library's time images through str()
 and format(t, 'ns').
 
@@ -11,12 +11,16 @@ tree they are looked for in build/release/src, then build/test/src.
 
 The library's switches are process-wide, as they are for every host."""
 from . import _native
-from ._version import VERSION as __version__
+from ._version import VERSION as VERSION
+
+__version__ = VERSION
+from .frequency import Frequency
 from .integer import Integer
 from .real import Real
-from .time_value import UNITS, Time
+from .time_value import UNITS, RoundMode, Time
 
-__all__ = ["__version__", "Integer", "Real", "Time", "UNITS", "analog", "set_analog", "set_based_literals"]
+__all__ = ["__version__", "Frequency", "Integer", "Real", "RoundMode", "Time", "UNITS", "analog",
+           "set_analog", "set_based_literals"]
 
 
 def set_analog(analog_exists: bool) -> None:
@@ -27,7 +31,7 @@ def set_analog(analog_exists: bool) -> None:
 
 
 def analog() -> bool:
-    return _native.get_analog_exists() == 1
+    return bool(_native.get_analog_exists() == 1)
 
 
 def set_based_literals(allowed: bool) -> None:

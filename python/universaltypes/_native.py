@@ -13,14 +13,15 @@ import ctypes
 import os
 import sys
 from pathlib import Path
+from typing import Any, Dict, Sequence
 
 from ._records import IntegerRecord, RealRecord, TimeRecord
-from ._version import LIBRARY_DIRECTORY
+from ._version import LIBRARY_DIRECTORY as LIBRARY_DIRECTORY
 
 DIRECTORY_VARIABLE = "UTYPES_LIBRARY_DIR"
 
 
-def _file_name(stem):
+def _file_name(stem: str) -> str:
     if sys.platform == "darwin":
         return "lib%s.dylib" % stem
     if sys.platform.startswith(("win", "cygwin")):
@@ -28,7 +29,7 @@ def _file_name(stem):
     return "lib%s.so" % stem
 
 
-def _library_directory():
+def _library_directory() -> Path:
     if os.environ.get(DIRECTORY_VARIABLE):
         return Path(os.environ[DIRECTORY_VARIABLE])
     if LIBRARY_DIRECTORY is not None:
@@ -43,7 +44,7 @@ def _library_directory():
                                                             _file_name("zr_universaltypes")))
 
 
-def _load(directory, stem):
+def _load(directory: Path, stem: str) -> ctypes.CDLL:
     path = directory / _file_name(stem)
     try:
         return ctypes.CDLL(str(path))
@@ -63,7 +64,7 @@ STATUS = ctypes.c_int
 RELATIONS = ("Equals", "NotEqual", "LessThan", "LessEqual", "GreaterThan", "GreaterEqual")
 
 
-def flat(name, result, *arguments, owner=library):
+def flat(name: str, result: Any, *arguments: Any, owner: ctypes.CDLL = library) -> Any:
     """A function of the library (or of the ctext library) with its types."""
     function = getattr(owner, name)
     function.restype = result
@@ -71,7 +72,8 @@ def flat(name, result, *arguments, owner=library):
     return function
 
 
-def relations(left, right, left_type, right_type, names=RELATIONS):
+def relations(left: str, right: str, left_type: Any, right_type: Any,
+              names: Sequence[str] = RELATIONS) -> Dict[str, Any]:
     """The flat comparisons "<left><relation><right>", by relation name."""
     return {name: flat(left + name + right, STATUS, left_type, right_type) for name in names}
 

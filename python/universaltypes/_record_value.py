@@ -1,9 +1,8 @@
 """The common shape of Integer, Real and Time: a value held in one of the
 library's records, compared through the library's flat relations."""
-from functools import partialmethod
+from typing import Any, Type, TypeVar
 
-_RELATION_METHODS = {"__eq__": "Equals", "__ne__": "NotEqual", "__lt__": "LessThan",
-                     "__le__": "LessEqual", "__gt__": "GreaterThan", "__ge__": "GreaterEqual"}
+Value = TypeVar("Value", bound="RecordValue")
 
 
 class RecordValue:
@@ -14,30 +13,37 @@ class RecordValue:
     # Each subclass holds _record itself: Integer is also an int, whose
     # instances cannot take slots.
     __slots__ = ()
+    _record: Any
 
     @classmethod
-    def _wrap(cls, record):
+    def _wrap(cls: Type[Value], record: Any) -> Value:
         value = cls.__new__(cls)
         value._record = record
         return value
 
-    def _relation(self, name, other):
+    def _relation(self, name: str, other: Any) -> Any:
         raise NotImplementedError
 
+    def __eq__(self, other: object) -> bool:
+        result: bool = self._relation("Equals", other)
+        return result
 
-def add_operators(cls, method, operations, reflected=True):
-    """Gives cls __op__ (and __rop__) for each op: library operation name,
-    as method(self, operation, other[, reflected=True])."""
-    for python_name, operation in operations.items():
-        setattr(cls, "__%s__" % python_name, partialmethod(method, operation))
-        if reflected:
-            setattr(cls, "__r%s__" % python_name,
-                    partialmethod(method, operation, reflected=True))
+    def __ne__(self, other: object) -> bool:
+        result: bool = self._relation("NotEqual", other)
+        return result
 
+    def __lt__(self, other: Any) -> bool:
+        result: bool = self._relation("LessThan", other)
+        return result
 
-def _compare(self, relation, other):
-    return self._relation(relation, other)
+    def __le__(self, other: Any) -> bool:
+        result: bool = self._relation("LessEqual", other)
+        return result
 
+    def __gt__(self, other: Any) -> bool:
+        result: bool = self._relation("GreaterThan", other)
+        return result
 
-for _method, _relation_name in _RELATION_METHODS.items():
-    setattr(RecordValue, _method, partialmethod(_compare, _relation_name))
+    def __ge__(self, other: Any) -> bool:
+        result: bool = self._relation("GreaterEqual", other)
+        return result

@@ -2,10 +2,12 @@
 2^96 - 1) is OverflowError; 1 is ZeroDivisionError for a zero divisor and
 ValueError otherwise (a NaN where ticks must come from a real)."""
 
+from typing import Callable
+
 OK, ERROR, OVERFLOW = 0, 1, 2
 
 
-def check(status, describe, zero_divisor=False):
+def check(status: int, describe: Callable[[], str], zero_divisor: bool = False) -> None:
     """Raises for a failed status; describe() names the operation (only
     called then, so successful calls format nothing)."""
     if status == OK:

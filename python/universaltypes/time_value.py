@@ -2,11 +2,13 @@
 plus an offset in [0, 1) fs, with exact arithmetic.
 
 Every operation is exact or raises: sums, differences, scaling by an int,
-Fraction, Decimal or float (the exact double it is), quotients and
-remainders go through the exact layer, which rounds a result to a record by
-one rule (analog set: floor plus the rest correctly rounded into the offset;
-analog clear: truncated, offset 0) and raises OverflowError beyond
-2^96 - 1 fs. A time and a plain number do not mix: Time(x, "sec") says what
+Fraction, Decimal or float, quotients and remainders are computed on exact
+values and rounded to a record by one rule, the exact layer's (analog set:
+floor plus the rest correctly rounded into the offset; analog clear:
+truncated, offset 0), with OverflowError beyond 2^96 - 1 fs. A float is the
+decimal it was typed as (its repr: Time(1.2, "ns") is exactly 1.2 ns);
+Time.from_fraction(Fraction(x), unit) takes a float's exact double instead.
+A time and a plain number do not add or compare: Time(x, "sec") says what
 the number means.
 
 Whether offsets count (in ==, <, hash, bool and the exact value) follows the
@@ -15,48 +17,57 @@ under the flag in force, so the flag must not change while times are keys
 of a dict or members of a set."""
 import ctypes
 import math
-import numbers
-import re
-from decimal import Decimal
 from fractions import Fraction
-from typing import Any, Tuple, Union
+from typing import Any, Callable, Dict, Literal, NoReturn, Optional, Tuple, Union, overload
 
 from . import _native
-from ._exact import RATIONAL_TYPES, Rational, call, exact_fraction, fraction_text, rational_text
+from ._exact import (RATIONAL_TYPES, Rational, call, decimal_text, exact_number, magnitude_bits,
+                     rational_text, shown, time_value_text)
 from ._record_value import RecordValue
-from ._records import IntegerRecord, TimeRecord, copy_record, record_int
+from ._records import TimeRecord, copy_record, record_int
 from ._status import OVERFLOW, check
+from ._units import UnitNames
+from .frequency import Frequency, HertzLike, frequency_hertz
 from .integer import Integer
 from .real import Real
 
 UNITS = ("fs", "ps", "ns", "us", "ms", "sec", "min", "hr")
+TIME_UNITS = UnitNames("time", UNITS, {"s": "sec"})
 _FEMTOSECONDS = dict(zip(UNITS, (1, 10**3, 10**6, 10**9, 10**12, 10**15, 60 * 10**15,
                                  3600 * 10**15)))
-_UNIT_ALIASES = {"s": "sec"}
+_FEMTOSECONDS_PER_SECOND = 10**15
 _AUTOMATIC_UNIT = -1
-_ROUND_MODES = {"round": round, "ceil": math.ceil, "floor": math.floor}
-_FORMAT_SPEC = re.compile(r"(?:(?P<fill>.)?(?P<align>[<>^]))?(?P<width>\d+)?(?P<unit>[a-z]*)\Z",
-                          re.DOTALL)
-_PLAIN_NUMBERS = (numbers.Number, Decimal, Integer, Real)
-TimeLike = Union["Time", str]
+RoundMode = Literal["error", "round", "ceil", "floor"]
+_ROUNDINGS: Dict[str, Callable[[Fraction], int]] = {"round": round, "ceil": math.ceil,
+                                                    "floor": math.floor}
+# A power-of-ten precision (10^p seconds) that is a whole number of
+# femtoseconds and within the tick range.
+_PRECISIONS = range(-15, 14)
+# The rest below a femtosecond becomes a double, whose finest step is
+# 2^-1074. A value cut to multiples of 2^-1080, plus 2^-1081 where anything
+# was cut, lies strictly between the same two multiples of 2^-1080 as the
+# value itself, and every boundary the rounding knows (a multiple of
+# 2^-1075) is such a multiple: floor, truncation and the rounded rest all
+# come out as for the full value.
+_KEPT_FRACTION_BITS = 1080
+Scalar = Union[Rational, Real]
+Resolution = Union["Time", str, int]
 
 
 def _analog() -> int:
-    return _native.get_analog_exists()
+    return int(_native.get_analog_exists())
 
 
-def _unit_name(unit: str) -> str:
-    if not isinstance(unit, str):
-        raise TypeError("a time unit is a str (one of %s), not %s"
-                        % (" ".join(UNITS), type(unit).__name__))
-    unit = _UNIT_ALIASES.get(unit, unit)
-    if unit not in _FEMTOSECONDS:
-        raise ValueError("unknown time unit %r (one of %s, or s)" % (unit, " ".join(UNITS)))
-    return unit
+def _femtoseconds_per(unit: str) -> int:
+    return _FEMTOSECONDS[TIME_UNITS.canonical(unit)]
 
 
-def _is_plain_number(value: Any) -> bool:
-    return isinstance(value, _PLAIN_NUMBERS) and not isinstance(value, Time)
+def _scalar(value: Any, what: str) -> Fraction:
+    return exact_number(float(value) if isinstance(value, Real) else value, what)
+
+
+def _is_scalar(value: Any) -> bool:
+    return isinstance(value, (Real,) + RATIONAL_TYPES) and not isinstance(value, Time)
 
 
 def _mixing_error(operation: str, other: Any) -> TypeError:
@@ -64,29 +75,47 @@ def _mixing_error(operation: str, other: Any) -> TypeError:
                      "e.g. Time(x, 'sec') or Time(x, 'fs')" % (operation, type(other).__name__))
 
 
-def _factor(value: Any) -> Fraction:
-    if isinstance(value, Integer):
-        return Fraction(int(value))
-    if isinstance(value, Real):
-        value = float(value)
-    return exact_fraction(value, "time scale factor")
+def _with_kept_precision(femtoseconds: Fraction) -> Fraction:
+    if femtoseconds.denominator.bit_length() <= _KEPT_FRACTION_BITS:
+        return femtoseconds
+    kept, cut = divmod(femtoseconds.numerator << _KEPT_FRACTION_BITS, femtoseconds.denominator)
+    return Fraction(2 * kept + (1 if cut else 0), 2**(_KEPT_FRACTION_BITS + 1))
+
+
+def _rounded(femtoseconds: Fraction) -> "Time":
+    """The record of an exact number of femtoseconds, by the exact layer's
+    rule."""
+    if magnitude_bits(femtoseconds) > 97:  # at least 2^97 fs
+        raise OverflowError("%s fs: beyond the 96-bit range" % shown(femtoseconds))
+    value = _with_kept_precision(femtoseconds)
+    result = TimeRecord()
+    call(_native.exact_from_femtoseconds, (rational_text(value), _analog(), ctypes.byref(result)),
+         lambda: "%s fs" % shown(femtoseconds))
+    return Time._wrap(result)
+
+
+def _rounding_refused(name: str) -> NoReturn:
+    mode = {"math.floor": "floor", "math.ceil": "ceil"}.get(name, "round")
+    raise TypeError("%s() of a Time has no unit to count in: use t.steps(resolution, "
+                    "round_mode=...), e.g. t.steps('ps', round_mode='%s')" % (name, mode))
 
 
 class Time(RecordValue):
     """Time(1.5, "ns"), Time("1.5 ns"), Time(Fraction(3, 2), "ns"),
-    Time(Decimal("1.5"), "ns"), Time(n) (n femtoseconds), Time(other_time)."""
+    Time(Decimal("1.5"), "ns"), Time(n) (n femtoseconds), Time(other_time).
+    Units in any case: fs ps ns us ms sec (or s) min hr."""
 
     __slots__ = ("_record",)
+    _record: TimeRecord
 
-    def __init__(self, value: Union["Time", str, Rational, Integer] = 0,
-                 unit: Union[str, None] = None) -> None:
+    def __init__(self, value: Union["Time", str, Scalar] = 0,
+                 unit: Optional[str] = None) -> None:
         if isinstance(value, str) and unit is None:
             self._record = Time.parse(value)._record
         elif isinstance(value, Time) and unit is None:
             self._record = copy_record(value._record)
-        elif isinstance(value, (Integer, Real) + RATIONAL_TYPES):
-            scale = _FEMTOSECONDS[_unit_name(unit if unit is not None else "fs")]
-            self._record = Time.from_fraction(_factor(value) * scale)._record
+        elif _is_scalar(value):
+            self._record = Time.from_fraction(_scalar(value, "Time()"), unit or "fs")._record
         else:
             raise TypeError("Time() takes a str literal, a Time, or an int, Fraction, Decimal or "
                             "float with a unit, not %s" % type(value).__name__)
@@ -101,28 +130,37 @@ class Time(RecordValue):
                 else ""
             raise TypeError("Time.parse takes a str, not %s%s" % (type(text).__name__, hint))
         body = text.lstrip()
-        if body[:1] in ("-", "+"):
-            # A leading sign (repr() writes a negative time so): the extent
-            # and its columns are checked without it, the value is the
-            # library parser's of the signed text (negating a rounded
-            # magnitude would round twice).
-            _literal_record(text.replace(body[0], " ", 1), text)
-            result = TimeRecord()
-            check(_native.parse_time(text.encode("utf-8"), ctypes.byref(result)),
-                  lambda: "time literal %r" % text)
-            return cls._wrap(result)
-        return cls._wrap(_literal_record(text, text))
+        if body[:1] not in ("-", "+"):
+            return cls._wrap(_literal_record(text, text))
+        # A leading sign (repr() writes a negative time so): the extent and
+        # its columns are checked without it, the value is the library
+        # parser's of the signed text (negating a rounded magnitude would
+        # round twice).
+        _literal_record(text.replace(body[0], " ", 1), text)
+        if "#" in body:
+            raise ValueError("time literal %r: a based literal takes no sign; negate the time "
+                             "instead: -Time(%r)" % (text, body[1:].strip()))
+        result = TimeRecord()
+        check(_native.parse_time(text.encode("utf-8"), ctypes.byref(result)),
+              lambda: "time literal %r" % text)
+        return cls._wrap(result)
 
     @classmethod
-    def from_fraction(cls, femtoseconds: Rational) -> "Time":
-        """An exact number of femtoseconds rounded to a record by the exact
-        layer's rule."""
-        value = exact_fraction(femtoseconds, "femtoseconds")
-        result = TimeRecord()
-        call(_native.exact_from_femtoseconds, (rational_text(value), _analog(),
-                                               ctypes.byref(result)),
-             lambda: "%s fs" % value)
-        return cls._wrap(result)
+    def from_fraction(cls, value: Rational, unit: str = "fs") -> "Time":
+        """An exact number of units (femtoseconds by default) rounded to a
+        record by the exact layer's rule. Time.from_fraction(Fraction(x),
+        "ns") takes a float x as the exact double it is, where Time(x, "ns")
+        takes its shortest decimal."""
+        return _rounded(exact_number(value, "Time.from_fraction") * _femtoseconds_per(unit))
+
+    @classmethod
+    def from_frequency(cls, frequency: Union[Frequency, HertzLike]) -> "Time":
+        """The period of a frequency (a Frequency, or a number of hertz):
+        Time.from_frequency(250e6) is 4 ns."""
+        hertz = frequency_hertz(frequency)
+        if not hertz:
+            raise ZeroDivisionError("a frequency of 0 Hz has no period")
+        return _rounded(_FEMTOSECONDS_PER_SECOND / hertz)
 
     @property
     def ticks(self) -> Integer:
@@ -130,42 +168,50 @@ class Time(RecordValue):
 
     @property
     def offset(self) -> float:
-        return self._record.offset
+        return float(self._record.offset)
+
+    @property
+    def frequency(self) -> Frequency:
+        """The frequency whose period this time is, exactly (1 / t)."""
+        return 1 / self
 
     def to_fraction(self) -> Fraction:
         """The exact value in femtoseconds under the analog flag in force
         (the ticks alone while it is clear)."""
-        return fraction_text(_native.exact_to_femtoseconds, ctypes.byref(self._record), _analog())
+        return time_value_text(_native.exact_to_femtoseconds, ctypes.byref(self._record),
+                               _analog())
 
     def to(self, unit: str) -> Fraction:
         """The exact value in a unit: Time(1.5, "ns").to("ps") == 1500."""
-        return self.to_fraction() / _FEMTOSECONDS[_unit_name(unit)]
+        return self.to_fraction() / _femtoseconds_per(unit)
 
     def __float__(self) -> float:
         """Seconds, the nearest double."""
         return float(self.to("sec"))
 
-    def steps(self, resolution: TimeLike, round_mode: str = "error") -> int:
-        """The number of resolutions ("ps" or Time(10, "ps")) in this time;
+    def steps(self, resolution: Resolution, round_mode: RoundMode = "error") -> int:
+        """The number of resolutions in this time. A resolution is a unit
+        ("ps", any case), a literal ("10 ps"), a Time, or an int p for a
+        precision of 10^p seconds as simulators state it (-12 is 1 ps).
         round_mode "error" raises ValueError for an inexact count, "round"
         takes the nearest (ties to even), "ceil" and "floor" round up and
         down."""
-        step = Time(1, resolution) if isinstance(resolution, str) else resolution
-        if not isinstance(step, Time):
-            raise TypeError("a resolution is a unit name or a Time, not %s"
-                            % type(resolution).__name__)
+        step = _resolution(resolution)
+        if step <= Time():
+            raise ValueError("a resolution is a positive time, not %s" % step)
         count = self / step
         if round_mode == "error":
             if count.denominator != 1:
-                raise ValueError("%r is not a whole number of %r (%s of them)"
-                                 % (self, step, count))
+                raise ValueError("cannot represent %s exactly at a resolution of %s (%s steps); "
+                                 "pass round_mode='round', 'ceil' or 'floor'"
+                                 % (self, step, shown(count)))
             return count.numerator
-        if round_mode not in _ROUND_MODES:
-            raise ValueError("round_mode is one of 'error', %s, not %r"
-                             % (", ".join(map(repr, _ROUND_MODES)), round_mode))
-        return int(_ROUND_MODES[round_mode](count))
+        if round_mode not in _ROUNDINGS:
+            raise ValueError("round_mode is one of 'error', 'round', 'ceil', 'floor', not %r"
+                             % (round_mode,))
+        return _ROUNDINGS[round_mode](count)
 
-    def _image(self, unit: Union[str, None]) -> str:
+    def _image(self, unit: Optional[str]) -> str:
         """The library's image in the unit (or the one it picks) where that
         is the exact value of the record, else the exact decimal."""
         status = ctypes.c_int()
@@ -173,14 +219,14 @@ class Time(RecordValue):
                                   UNITS.index(unit) if unit else _AUTOMATIC_UNIT,
                                   ctypes.byref(status))
         check(status.value, lambda: "time image")
-        image = text.decode("ascii")
+        image = str(text.decode("ascii"))
         exact = record_int(self._record.ticks) + Fraction(self._record.offset)
         if _image_value(image) == exact:
             return image
         # The image rounds an offset to a few digits; the decimal is exact
         # because the offset is a double, whose denominator is a power of 2.
         unit = unit or "fs"
-        return "%s %s" % (_decimal_text(exact / _FEMTOSECONDS[unit]), unit)
+        return "%s %s" % (decimal_text(exact / _FEMTOSECONDS[unit]), unit)
 
     def __str__(self) -> str:
         """The library's image in the unit it picks ('1.5 ns', '7200 sec'),
@@ -188,15 +234,9 @@ class Time(RecordValue):
         return self._image(None)
 
     def __format__(self, spec: str) -> str:
-        """A unit and the usual fill, alignment and width: f"{t:ns}",
-        f"{t:>12}", f"{t:*^14ps}"."""
-        match = _FORMAT_SPEC.match(spec)
-        if not match:
-            raise ValueError("invalid format for a Time: %r ([[fill]<>^][width][unit])" % spec)
-        unit = match.group("unit")
-        text = self._image(_unit_name(unit) if unit else None)
-        return format(text, "%s%s%s" % (match.group("fill") or "", match.group("align") or "",
-                                        match.group("width") or ""))
+        """A unit (any case) and the usual fill, alignment and width:
+        f"{t:ns}", f"{t:>12}", f"{t:*^14ps}"."""
+        return TIME_UNITS.formatted(spec, self._image, "Time")
 
     def __repr__(self) -> str:
         """Time('1.5 ns'): the exact str(), which parses back to this record."""
@@ -208,6 +248,21 @@ class Time(RecordValue):
     def __hash__(self) -> int:
         return hash(("Time", self.to_fraction()))
 
+    def __round__(self, digits: Optional[int] = None) -> NoReturn:
+        _rounding_refused("round")
+
+    def __floor__(self) -> NoReturn:
+        _rounding_refused("math.floor")
+
+    def __ceil__(self) -> NoReturn:
+        _rounding_refused("math.ceil")
+
+    def __trunc__(self) -> NoReturn:
+        _rounding_refused("math.trunc")
+
+    def __int__(self) -> NoReturn:
+        _rounding_refused("int")
+
     def _time_operation(self, operation: int, other: "Time", symbol: str) -> "Time":
         result = TimeRecord()
         call(_native.exact_time, (operation, ctypes.byref(self._record),
@@ -216,43 +271,62 @@ class Time(RecordValue):
              zero_divisor=operation in (_native.REM, _native.MOD) and not other)
         return Time._wrap(result)
 
-    def _sum(self, operation: int, symbol: str, other: Any, reflected: bool = False) -> "Time":
+    def _sum(self, operation: int, symbol: str, other: Any, reflected: bool = False) -> Any:
         if isinstance(other, Time):
             left, right = (other, self) if reflected else (self, other)
             return left._time_operation(operation, right, symbol)
-        if _is_plain_number(other):
+        if reflected and symbol == "+" and type(other) is int and other == 0:
+            return +self  # 0 + t, so that sum() needs no start
+        if _is_scalar(other):
             raise _mixing_error("add" if symbol == "+" else "subtract", other)
         return NotImplemented
 
     def __add__(self, other: "Time") -> "Time":
-        return self._sum(_native.ADD, "+", other)
+        return self._sum(_native.ADD, "+", other)  # type: ignore[no-any-return]
 
-    def __radd__(self, other: "Time") -> "Time":
-        return self._sum(_native.ADD, "+", other, reflected=True)
+    def __radd__(self, other: Union["Time", Literal[0]]) -> "Time":
+        return self._sum(_native.ADD, "+", other, reflected=True)  # type: ignore[no-any-return]
 
     def __sub__(self, other: "Time") -> "Time":
-        return self._sum(_native.SUBTRACT, "-", other)
+        return self._sum(_native.SUBTRACT, "-", other)  # type: ignore[no-any-return]
 
     def __rsub__(self, other: "Time") -> "Time":
-        return self._sum(_native.SUBTRACT, "-", other, reflected=True)
+        return self._sum(_native.SUBTRACT, "-", other,  # type: ignore[no-any-return]
+                         reflected=True)
 
-    def _scaled(self, operation: int, factor: Any) -> "Time":
-        if not _is_plain_number(factor):
+    def _scaled(self, factor: Fraction) -> "Time":
+        return _rounded(self.to_fraction() * factor)
+
+    def _divisor(self, divisor: Any, symbol: str) -> Fraction:
+        value = _scalar(divisor, "time %s divisor" % symbol)
+        if not value:
+            raise ZeroDivisionError("%s %s %r: division by zero" % (self, symbol, divisor))
+        return value
+
+    @overload
+    def __mul__(self, factor: Frequency) -> Fraction: ...
+
+    @overload
+    def __mul__(self, factor: Scalar) -> "Time": ...
+
+    def __mul__(self, factor: Union[Scalar, Frequency]) -> Union["Time", Fraction]:
+        """A time scaled by a number; a time times a frequency is the exact
+        count of its cycles."""
+        if isinstance(factor, Frequency):
+            return self.to("sec") * factor.to_fraction()
+        if not _is_scalar(factor):
             return NotImplemented
-        exact = _factor(factor)
-        result = TimeRecord()
-        call(_native.exact_scaled, (ctypes.byref(self._record), operation, rational_text(exact),
-                                    _analog(), ctypes.byref(result)),
-             lambda: "%s %s %r" % (self, "*" if operation == _native.MULTIPLY else "/", factor),
-             zero_divisor=operation == _native.DIVIDE and exact == 0)
-        return Time._wrap(result)
-
-    def __mul__(self, factor: Union[Rational, Integer]) -> "Time":
-        return self._scaled(_native.MULTIPLY, factor)
+        return self._scaled(_scalar(factor, "time scale factor"))
 
     __rmul__ = __mul__
 
-    def __truediv__(self, other: Any) -> Any:
+    @overload
+    def __truediv__(self, other: "Time") -> Fraction: ...
+
+    @overload
+    def __truediv__(self, other: Scalar) -> "Time": ...
+
+    def __truediv__(self, other: Union["Time", Scalar]) -> Union["Time", Fraction]:
         """A Time over a Time is their exact ratio (a Fraction); over a
         number, the exactly scaled time."""
         if isinstance(other, Time):
@@ -260,22 +334,53 @@ class Time(RecordValue):
             if divisor == 0:
                 raise ZeroDivisionError("%s / %s: division by zero" % (self, other))
             return self.to_fraction() / divisor
-        return self._scaled(_native.DIVIDE, other)
-
-    def __floordiv__(self, other: "Time") -> int:
-        """The floor of the ratio, so that a == (a // b) * b + a % b."""
-        if not isinstance(other, Time):
+        if not _is_scalar(other):
             return NotImplemented
-        return math.floor(self / other)
+        return self._scaled(1 / self._divisor(other, "/"))
 
-    def __mod__(self, other: "Time") -> "Time":
-        """The rest, with the divisor's sign (integer mod)."""
-        if not isinstance(other, Time):
+    def __rtruediv__(self, other: Scalar) -> Frequency:
+        """A number over a time is a frequency: 1 / Time("4 ns") is 250 MHz."""
+        if not _is_scalar(other):
             return NotImplemented
-        return self._time_operation(_native.MOD, other, "mod")
+        seconds = self.to("sec")
+        if not seconds:
+            raise ZeroDivisionError("%r / %s: division by zero" % (other, self))
+        return Frequency.from_fraction(_scalar(other, "numerator of a frequency") / seconds)
 
-    def __divmod__(self, other: "Time") -> Tuple[int, "Time"]:
-        if not isinstance(other, Time):
+    @overload
+    def __floordiv__(self, other: "Time") -> int: ...
+
+    @overload
+    def __floordiv__(self, other: Scalar) -> "Time": ...
+
+    def __floordiv__(self, other: Union["Time", Scalar]) -> Union[int, "Time"]:
+        """Over a Time, the floor of the ratio. Over a number n, the whole
+        femtoseconds floor(t / n), so that t == (t // n) * n + t % n."""
+        if isinstance(other, Time):
+            return math.floor(self / other)
+        if not _is_scalar(other):
+            return NotImplemented
+        return _rounded(Fraction(math.floor(self.to_fraction() / self._divisor(other, "//"))))
+
+    def __mod__(self, other: Union["Time", Scalar]) -> "Time":
+        """The rest, with the divisor's sign (integer mod). By a number n,
+        t - (t // n) * n: the divisor's sign and below |n| femtoseconds."""
+        if isinstance(other, Time):
+            return self._time_operation(_native.MOD, other, "mod")
+        if not _is_scalar(other):
+            return NotImplemented
+        divisor = self._divisor(other, "%")
+        value = self.to_fraction()
+        return _rounded(value - divisor * math.floor(value / divisor))
+
+    @overload
+    def __divmod__(self, other: "Time") -> Tuple[int, "Time"]: ...
+
+    @overload
+    def __divmod__(self, other: Scalar) -> Tuple["Time", "Time"]: ...
+
+    def __divmod__(self, other: Union["Time", Scalar]) -> Tuple[Union[int, "Time"], "Time"]:
+        if not isinstance(other, Time) and not _is_scalar(other):
             return NotImplemented
         return self // other, self % other
 
@@ -296,12 +401,34 @@ class Time(RecordValue):
         if isinstance(other, Time):
             return _TIME_RELATIONS[name](ctypes.byref(self._record),
                                          ctypes.byref(other._record)) == 1
-        if _is_plain_number(other):
+        if _is_scalar(other):
             raise _mixing_error("compare", other)
         return NotImplemented
 
 
 _TIME_RELATIONS = _native.relations("UniversalTime", "UniversalTime", _native.TIME, _native.TIME)
+
+
+def _resolution(resolution: Any) -> Time:
+    if isinstance(resolution, Time):
+        return resolution
+    if isinstance(resolution, int) and not isinstance(resolution, bool):
+        if resolution not in _PRECISIONS:
+            raise ValueError("a precision of 10^%s sec is no whole number of femtoseconds within "
+                             "the tick range (%d to %d)"
+                             % (resolution if abs(resolution) < 10**6 else "<huge>",
+                                _PRECISIONS[0], _PRECISIONS[-1]))
+        return Time.from_fraction(Fraction(10)**int(resolution), "sec")
+    if isinstance(resolution, str):
+        if resolution.strip().lower() == "step":
+            raise ValueError("'step' is a simulator's own precision, which only the simulator "
+                             "knows: pass that precision as a power of ten (-12 for 1 ps), a unit "
+                             "('ps') or a literal ('10 ps')")
+        if resolution in TIME_UNITS:
+            return Time(1, resolution)
+        return Time.parse(resolution)
+    raise TypeError("a resolution is a unit ('ps'), a literal ('10 ps'), a Time or an int "
+                    "precision (-12 for 10^-12 sec), not %s" % type(resolution).__name__)
 
 
 def _literal_record(literal: str, text: str) -> TimeRecord:
@@ -322,14 +449,3 @@ def _image_value(image: str) -> Fraction:
     """The exact femtoseconds an image ('1.5 ns', '1e+7 fs') writes."""
     number, unit = image.rsplit(" ", 1)
     return Fraction(number) * _FEMTOSECONDS[unit]
-
-
-def _decimal_text(value: Fraction) -> str:
-    """The finite decimal of a fraction whose denominator is a power of two."""
-    digits = 0
-    while (value * 10**digits).denominator != 1:
-        digits += 1
-    scaled = abs(value.numerator * 10**digits // value.denominator)
-    text = str(scaled).rjust(digits + 1, "0")
-    whole, fraction = text[:len(text) - digits], text[len(text) - digits:]
-    return ("-" if value < 0 else "") + whole + ("." + fraction if fraction else "")
