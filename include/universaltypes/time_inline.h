@@ -1,0 +1,346 @@
+/* Inline time comparisons, sums and differences for a host's hot loop.
+ *
+ * Opt-in, header only, for C (C99 and later) and C++: each function has the
+ * name, operands and result of the flat function it stands in for, with
+ * "_Inline" appended, and gives exactly its result, its result record byte
+ * for byte and its status word, for every record. It computes on the
+ * records' bytes where the flat function would only cost a call:
+ *
+ *   - comparisons order any two records exactly as the library does, also
+ *     records a host built against the invariants (a sign word other than
+ *     +-1, a digit count that does not match the words, a negative zero);
+ *   - a sum or difference of two records that keep the invariants, whose
+ *     ticks stay within +-(2^96 - 1), is computed here; anything else (a
+ *     null pointer, a record outside the invariants, a result that
+ *     overflows and so sets the status word) is handed to the exported
+ *     function, which reports it.
+ *
+ * The arithmetic runs in the compiler's unsigned 128-bit integers where it
+ * has them, otherwise (or with UTYPES_INLINE_WITHOUT_INT128 defined) in
+ * pairs of 64-bit words.
+ *
+ * Offsets combine only while the analog flag is set, as in the library: the
+ * flag is read once per call from the library's exported data, with a
+ * relaxed atomic load. Where the compiler cannot name that symbol (other
+ * than GCC and Clang on ELF and Mach-O targets), every function calls the
+ * exported one.
+ *
+ * A scheduler keeps its pending times in a heap ordered by
+ * UniversalTimeLessThanUniversalTime_Inline and advances them with
+ * UniversalTimePlusUniversalTime_Inline; the functions define nothing that
+ * leaves the host's own object files.
+ */
+#ifndef UNIVERSALTYPES_TIME_INLINE_H
+#define UNIVERSALTYPES_TIME_INLINE_H
+
+#include "universaltypes/flat.h"
+
+#ifdef __cplusplus
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#else
+#include <stdint.h>
+#include <string.h>
+#endif
+
+#if (defined(__GNUC__) || defined(__clang__)) && !defined(_WIN32) && !defined(__CYGWIN__) && \
+    !defined(UTYPES_INLINE_CALLS_ONLY)
+#define UTYPES_INLINE_COMPUTES 1
+#else
+#define UTYPES_INLINE_COMPUTES 0
+#endif
+
+#if UTYPES_INLINE_COMPUTES
+
+#define UTYPES_INLINE_TEXT(x) #x
+#define UTYPES_INLINE_SYMBOL(prefix, name) UTYPES_INLINE_TEXT(prefix) name
+
+/* UniversalTime::_analogExists, by its exported (mangled) name. */
+#ifdef __cplusplus
+extern bool UTypesInlineAnalogExists __asm__(
+    UTYPES_INLINE_SYMBOL(__USER_LABEL_PREFIX__, "_ZN13UniversalTime13_analogExistsE"));
+static inline int UTypesInline_AnalogExists(void) {
+  return std::atomic_ref<bool>(UTypesInlineAnalogExists).load(std::memory_order_relaxed) ? 1 : 0;
+}
+#else
+extern unsigned char UTypesInlineAnalogExists __asm__(
+    UTYPES_INLINE_SYMBOL(__USER_LABEL_PREFIX__, "_ZN13UniversalTime13_analogExistsE"));
+static inline int UTypesInline_AnalogExists(void) {
+  return __atomic_load_n(&UTypesInlineAnalogExists, __ATOMIC_RELAXED) != 0;
+}
+#endif
+
+/* A 96-bit magnitude: words 0 and 1 in low, word 2 in high (sums of two
+ * magnitudes reach bit 96, which high has room for). */
+typedef struct UTypesInlineMagnitude {
+  uint64_t low;
+  uint64_t high;
+} UTypesInlineMagnitude;
+
+/* A record's tick count read from its bytes. */
+typedef struct UTypesInlineTicks {
+  int16_t sign;
+  int16_t count;
+  UTypesInlineMagnitude magnitude;
+} UTypesInlineTicks;
+
+static inline UTypesInlineTicks UTypesInline_ReadTicks(const void* record) {
+  UTypesInlineTicks ticks;
+  uint32_t words[3];
+  memcpy(&ticks.sign, record, 2);
+  memcpy(&ticks.count, (const unsigned char*)record + 2, 2);
+  memcpy(words, (const unsigned char*)record + 4, sizeof words);
+  ticks.magnitude.low = words[0] | (uint64_t)words[1] << 32;
+  ticks.magnitude.high = words[2];
+  return ticks;
+}
+
+static inline double UTypesInline_ReadOffset(const void* record) {
+  double offset;
+  memcpy(&offset, (const unsigned char*)record + 16, sizeof offset);
+  return offset;
+}
+
+static inline int UTypesInline_BitWidth64(uint64_t value) {
+  return value == 0 ? 0 : 64 - __builtin_clzll(value);
+}
+
+/* One more than the index of the highest nonzero 16-bit digit. */
+static inline int16_t UTypesInline_DigitCount(UTypesInlineMagnitude magnitude) {
+  const int width = magnitude.high != 0 ? 64 + UTypesInline_BitWidth64(magnitude.high)
+                                        : UTypesInline_BitWidth64(magnitude.low);
+  return (int16_t)((width + 15) >> 4);
+}
+
+/* Sign +1 or -1, an exact digit count (so the words it does not cover are
+ * zero) and no negative zero. */
+static inline int UTypesInline_KeepsInvariants(const UTypesInlineTicks* ticks) {
+  const int signKnown = ticks->sign == 1 || (ticks->sign == -1 && ticks->count != 0);
+  return signKnown && ticks->count == UTypesInline_DigitCount(ticks->magnitude);
+}
+
+#if defined(__SIZEOF_INT128__) && !defined(UTYPES_INLINE_WITHOUT_INT128)
+__extension__ typedef unsigned __int128 UTypesInlineWide;
+static inline UTypesInlineWide UTypesInline_Wide(UTypesInlineMagnitude value) {
+  return (UTypesInlineWide)value.high << 64 | value.low;
+}
+static inline UTypesInlineMagnitude UTypesInline_Narrow(UTypesInlineWide value) {
+  UTypesInlineMagnitude result;
+  result.low = (uint64_t)value;
+  result.high = (uint64_t)(value >> 64);
+  return result;
+}
+static inline int UTypesInline_Less(UTypesInlineMagnitude a, UTypesInlineMagnitude b) {
+  return UTypesInline_Wide(a) < UTypesInline_Wide(b);
+}
+static inline UTypesInlineMagnitude UTypesInline_Add(UTypesInlineMagnitude a, UTypesInlineMagnitude b) {
+  return UTypesInline_Narrow(UTypesInline_Wide(a) + UTypesInline_Wide(b));
+}
+/* a - b for a >= b. */
+static inline UTypesInlineMagnitude UTypesInline_Subtract(UTypesInlineMagnitude a, UTypesInlineMagnitude b) {
+  return UTypesInline_Narrow(UTypesInline_Wide(a) - UTypesInline_Wide(b));
+}
+#else
+static inline int UTypesInline_Less(UTypesInlineMagnitude a, UTypesInlineMagnitude b) {
+  return a.high != b.high ? a.high < b.high : a.low < b.low;
+}
+static inline UTypesInlineMagnitude UTypesInline_Add(UTypesInlineMagnitude a, UTypesInlineMagnitude b) {
+  UTypesInlineMagnitude sum;
+  sum.low = a.low + b.low;
+  sum.high = a.high + b.high + (sum.low < a.low);
+  return sum;
+}
+static inline UTypesInlineMagnitude UTypesInline_Subtract(UTypesInlineMagnitude a, UTypesInlineMagnitude b) {
+  UTypesInlineMagnitude difference;
+  difference.low = a.low - b.low;
+  difference.high = a.high - b.high - (a.low < b.low);
+  return difference;
+}
+#endif
+
+/* The signed sum of two tick counts that keep the invariants, the second
+ * taken with sign `rightSign`: the larger magnitude gives the sign of a
+ * difference, and zero is +1. False when the sum passes 2^96 - 1. */
+static inline int UTypesInline_SumTicks(const UTypesInlineTicks* left, const UTypesInlineTicks* right,
+                                        int16_t rightSign, UTypesInlineTicks* sum) {
+  if (left->sign == rightSign) {
+    sum->sign = left->sign;
+    sum->magnitude = UTypesInline_Add(left->magnitude, right->magnitude);
+    if ((sum->magnitude.high >> 32) != 0) return 0;
+  } else if (UTypesInline_Less(right->magnitude, left->magnitude)) {
+    sum->sign = left->sign;
+    sum->magnitude = UTypesInline_Subtract(left->magnitude, right->magnitude);
+  } else {
+    sum->sign = rightSign;
+    sum->magnitude = UTypesInline_Subtract(right->magnitude, left->magnitude);
+  }
+  sum->count = UTypesInline_DigitCount(sum->magnitude);
+  if (sum->count == 0) sum->sign = 1;
+  return 1;
+}
+
+static inline void UTypesInline_Write(void* record, const UTypesInlineTicks* ticks, double offset) {
+  unsigned char bytes[24];
+  const uint32_t words[3] = {(uint32_t)ticks->magnitude.low, (uint32_t)(ticks->magnitude.low >> 32),
+                             (uint32_t)ticks->magnitude.high};
+  /* Stored offsets are never -0.0. */
+  const double canonicalOffset = offset == 0.0 ? 0.0 : offset;
+  memcpy(bytes, &ticks->sign, 2);
+  memcpy(bytes + 2, &ticks->count, 2);
+  memcpy(bytes + 4, words, sizeof words);
+  memcpy(bytes + 16, &canonicalOffset, sizeof canonicalOffset);
+  memcpy(record, bytes, sizeof bytes);
+}
+
+/* left + right (subtract 0) or left - right (subtract 1) into result, or 0
+ * when the exported function must decide. Ticks first, then, while the
+ * analog flag is set, the offsets with one carry or borrow at most; clear,
+ * the left offset stays and the right one is ignored. */
+static inline int UTypesInline_Combine(const void* left, const void* right, void* result, int subtract) {
+  UTypesInlineTicks a, b, ticks, one;
+  double offset;
+  if (left == NULL || right == NULL || result == NULL) return 0;
+  a = UTypesInline_ReadTicks(left);
+  b = UTypesInline_ReadTicks(right);
+  if (!UTypesInline_KeepsInvariants(&a) || !UTypesInline_KeepsInvariants(&b)) return 0;
+  if (!UTypesInline_SumTicks(&a, &b, (int16_t)(subtract ? -b.sign : b.sign), &ticks)) return 0;
+  offset = UTypesInline_ReadOffset(left);
+  if (UTypesInline_AnalogExists()) {
+    const double rightOffset = UTypesInline_ReadOffset(right);
+    offset = subtract ? offset - rightOffset : rightOffset + offset;
+    if (subtract ? offset < 0.0 : offset >= 1.0) {
+      one.sign = 1;
+      one.count = 1;
+      one.magnitude.low = 1;
+      one.magnitude.high = 0;
+      if (!UTypesInline_SumTicks(&ticks, &one, (int16_t)(subtract ? -1 : 1), &ticks)) return 0;
+      offset = subtract ? offset + 1.0 : offset - 1.0;
+    }
+  }
+  UTypesInline_Write(result, &ticks, offset);
+  return 1;
+}
+
+/* The library's order of tick counts as one unsigned 128-bit key, for any
+ * record: the sign word first (as a signed number), then, for sign +1, the
+ * digit count (signed) and the words it covers; any other sign reverses the
+ * count and words. Counts outside 1..6 cover no word. */
+typedef struct UTypesInlineKey {
+  uint64_t high;
+  uint64_t low;
+} UTypesInlineKey;
+
+static inline UTypesInlineKey UTypesInline_OrderKey(const void* record) {
+  /* Covered words by digit count: word 2 (high) and words 0-1 (low). */
+  static const uint64_t coveredLow[7] = {0, 0xFFFFFFFFu, 0xFFFFFFFFu, ~(uint64_t)0, ~(uint64_t)0,
+                                         ~(uint64_t)0, ~(uint64_t)0};
+  static const uint64_t coveredHigh[7] = {0, 0, 0, 0, 0, 0xFFFFFFFFu, 0xFFFFFFFFu};
+  const UTypesInlineTicks ticks = UTypesInline_ReadTicks(record);
+  const unsigned index = (uint16_t)ticks.count <= 6 ? (uint16_t)ticks.count : 0;
+  const uint64_t reverse = ticks.sign == 1 ? 0 : ~(uint64_t)0;
+  UTypesInlineKey key;
+  key.high = (uint64_t)((uint16_t)ticks.sign ^ 0x8000u) << 48 |
+             (((uint64_t)((uint16_t)ticks.count ^ 0x8000u) << 32 | (ticks.magnitude.high & coveredHigh[index])) ^
+              (reverse & 0xFFFFFFFFFFFFull));
+  key.low = (ticks.magnitude.low & coveredLow[index]) ^ reverse;
+  return key;
+}
+
+/* <0, 0 or >0: the tick counts' order. */
+static inline int UTypesInline_TickOrder(const void* left, const void* right) {
+  const UTypesInlineKey a = UTypesInline_OrderKey(left), b = UTypesInline_OrderKey(right);
+  if (a.high != b.high) return a.high < b.high ? -1 : 1;
+  if (a.low != b.low) return a.low < b.low ? -1 : 1;
+  return 0;
+}
+
+/* Ticks decide; between equal ticks the offsets decide while the flag is
+ * set (a NaN offset makes <, > and == false, their negations true). */
+static inline int UniversalTimeLessThanUniversalTime_Inline(const UniversalTime* left,
+                                                            const UniversalTime* right) {
+  int order;
+  if (left == NULL || right == NULL) return 0;
+  order = UTypesInline_TickOrder(left, right);
+  if (order != 0 || !UTypesInline_AnalogExists()) return order < 0;
+  return UTypesInline_ReadOffset(left) < UTypesInline_ReadOffset(right);
+}
+static inline int UniversalTimeGreaterThanUniversalTime_Inline(const UniversalTime* left,
+                                                               const UniversalTime* right) {
+  int order;
+  if (left == NULL || right == NULL) return 0;
+  order = UTypesInline_TickOrder(left, right);
+  if (order != 0 || !UTypesInline_AnalogExists()) return order > 0;
+  return UTypesInline_ReadOffset(left) > UTypesInline_ReadOffset(right);
+}
+static inline int UniversalTimeEqualsUniversalTime_Inline(const UniversalTime* left,
+                                                          const UniversalTime* right) {
+  if (left == NULL || right == NULL) return 0;
+  if (UTypesInline_TickOrder(left, right) != 0) return 0;
+  return !UTypesInline_AnalogExists() || UTypesInline_ReadOffset(left) == UTypesInline_ReadOffset(right);
+}
+static inline int UniversalTimeNotEqualUniversalTime_Inline(const UniversalTime* left,
+                                                            const UniversalTime* right) {
+  if (left == NULL || right == NULL) return 0;
+  return !UniversalTimeEqualsUniversalTime_Inline(left, right);
+}
+static inline int UniversalTimeLessEqualUniversalTime_Inline(const UniversalTime* left,
+                                                             const UniversalTime* right) {
+  if (left == NULL || right == NULL) return 0;
+  return !UniversalTimeGreaterThanUniversalTime_Inline(left, right);
+}
+static inline int UniversalTimeGreaterEqualUniversalTime_Inline(const UniversalTime* left,
+                                                                const UniversalTime* right) {
+  if (left == NULL || right == NULL) return 0;
+  return !UniversalTimeLessThanUniversalTime_Inline(left, right);
+}
+
+static inline int UniversalTimePlusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
+                                                        UniversalTime* result) {
+  if (UTypesInline_Combine(left, right, result, 0)) return 0;
+  return UniversalTimePlusUniversalTime(left, right, result);
+}
+static inline int UniversalTimeMinusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
+                                                         UniversalTime* result) {
+  if (UTypesInline_Combine(left, right, result, 1)) return 0;
+  return UniversalTimeMinusUniversalTime(left, right, result);
+}
+
+#else /* The exported functions themselves. */
+
+static inline int UniversalTimeLessThanUniversalTime_Inline(const UniversalTime* left,
+                                                            const UniversalTime* right) {
+  return UniversalTimeLessThanUniversalTime(left, right);
+}
+static inline int UniversalTimeGreaterThanUniversalTime_Inline(const UniversalTime* left,
+                                                               const UniversalTime* right) {
+  return UniversalTimeGreaterThanUniversalTime(left, right);
+}
+static inline int UniversalTimeEqualsUniversalTime_Inline(const UniversalTime* left,
+                                                          const UniversalTime* right) {
+  return UniversalTimeEqualsUniversalTime(left, right);
+}
+static inline int UniversalTimeNotEqualUniversalTime_Inline(const UniversalTime* left,
+                                                            const UniversalTime* right) {
+  return UniversalTimeNotEqualUniversalTime(left, right);
+}
+static inline int UniversalTimeLessEqualUniversalTime_Inline(const UniversalTime* left,
+                                                             const UniversalTime* right) {
+  return UniversalTimeLessEqualUniversalTime(left, right);
+}
+static inline int UniversalTimeGreaterEqualUniversalTime_Inline(const UniversalTime* left,
+                                                                const UniversalTime* right) {
+  return UniversalTimeGreaterEqualUniversalTime(left, right);
+}
+static inline int UniversalTimePlusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
+                                                        UniversalTime* result) {
+  return UniversalTimePlusUniversalTime(left, right, result);
+}
+static inline int UniversalTimeMinusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
+                                                         UniversalTime* result) {
+  return UniversalTimeMinusUniversalTime(left, right, result);
+}
+
+#endif
+
+#endif /* UNIVERSALTYPES_TIME_INLINE_H */
