@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -74,7 +75,7 @@ struct InlineKey {
   static bool Less(const Time& a, const Time& b) { return UniversalTimeLessThanUniversalTime_Inline(&a, &b) != 0; }
   // No sum of the queue's times comes near overflow, so the status is 0.
   static Time Add(const Time& a, const Time& b) {
-    Time sum;
+    Time sum = a;
     UniversalTimePlusUniversalTime_Inline(&a, &b, &sum);
     return sum;
   }
@@ -149,7 +150,11 @@ void RegisterQueue(const std::string& operation, const char* implementation, std
         state.counters["events/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                         benchmark::Counter::kIsRate);
       });
-  if (pending == 1'000'000) registered->Iterations(kEventsAtMillion);
+  if (const char* iterations = std::getenv("UTYPES_BENCH_ITERATIONS")) {
+    registered->Iterations(std::strtoll(iterations, nullptr, 10));
+  } else if (pending == 1'000'000) {
+    registered->Iterations(kEventsAtMillion);
+  }
 }
 
 }  // namespace
