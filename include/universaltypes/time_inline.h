@@ -272,30 +272,45 @@ static inline int UTypesInline_TickOrder(const void* left, const void* right) {
   return a.sign == 1 ? order : -order;
 }
 
-/* Ticks decide; between equal ticks the offsets decide while the flag is
- * set (a NaN offset makes <, > and == false, their negations true). */
+/* -1, 0 or 1 as the left time lies below, at or above the right one, and 2
+ * when a NaN offset leaves equal ticks unordered. Ticks decide; between
+ * equal ticks the offsets decide while the flag is set. */
+static inline int UTypesInline_TimeOrder(const void* left, const void* right) {
+  const int order = UTypesInline_TickOrder(left, right);
+  double a, b;
+  if (order != 0 || !UTypesInline_AnalogExists()) return order;
+  a = UTypesInline_ReadOffset(left);
+  b = UTypesInline_ReadOffset(right);
+  return a < b ? -1 : a > b ? 1 : a == b ? 0 : 2;
+}
+
+#endif /* UTYPES_INLINE_COMPUTES */
+
 static inline int UniversalTimeLessThanUniversalTime_Inline(const UniversalTime* left,
                                                             const UniversalTime* right) {
-  int order;
-  if (left == NULL || right == NULL) return 0;
-  order = UTypesInline_TickOrder(left, right);
-  if (order != 0 || !UTypesInline_AnalogExists()) return order < 0;
-  return UTypesInline_ReadOffset(left) < UTypesInline_ReadOffset(right);
+#if UTYPES_INLINE_COMPUTES
+  return left != NULL && right != NULL && UTypesInline_TimeOrder(left, right) == -1;
+#else
+  return UniversalTimeLessThanUniversalTime(left, right);
+#endif
 }
 static inline int UniversalTimeGreaterThanUniversalTime_Inline(const UniversalTime* left,
                                                                const UniversalTime* right) {
-  int order;
-  if (left == NULL || right == NULL) return 0;
-  order = UTypesInline_TickOrder(left, right);
-  if (order != 0 || !UTypesInline_AnalogExists()) return order > 0;
-  return UTypesInline_ReadOffset(left) > UTypesInline_ReadOffset(right);
+#if UTYPES_INLINE_COMPUTES
+  return left != NULL && right != NULL && UTypesInline_TimeOrder(left, right) == 1;
+#else
+  return UniversalTimeGreaterThanUniversalTime(left, right);
+#endif
 }
 static inline int UniversalTimeEqualsUniversalTime_Inline(const UniversalTime* left,
                                                           const UniversalTime* right) {
-  if (left == NULL || right == NULL) return 0;
-  if (UTypesInline_TickOrder(left, right) != 0) return 0;
-  return !UTypesInline_AnalogExists() || UTypesInline_ReadOffset(left) == UTypesInline_ReadOffset(right);
+#if UTYPES_INLINE_COMPUTES
+  return left != NULL && right != NULL && UTypesInline_TimeOrder(left, right) == 0;
+#else
+  return UniversalTimeEqualsUniversalTime(left, right);
+#endif
 }
+/* The negations, as the library defines them; a null pointer gives 0. */
 static inline int UniversalTimeNotEqualUniversalTime_Inline(const UniversalTime* left,
                                                             const UniversalTime* right) {
   if (left == NULL || right == NULL) return 0;
@@ -314,50 +329,17 @@ static inline int UniversalTimeGreaterEqualUniversalTime_Inline(const UniversalT
 
 static inline int UniversalTimePlusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
                                                         UniversalTime* result) {
+#if UTYPES_INLINE_COMPUTES
   if (UTypesInline_Combine(left, right, result, 0)) return 0;
-  return UniversalTimePlusUniversalTime(left, right, result);
-}
-static inline int UniversalTimeMinusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
-                                                         UniversalTime* result) {
-  if (UTypesInline_Combine(left, right, result, 1)) return 0;
-  return UniversalTimeMinusUniversalTime(left, right, result);
-}
-
-#else /* The exported functions themselves. */
-
-static inline int UniversalTimeLessThanUniversalTime_Inline(const UniversalTime* left,
-                                                            const UniversalTime* right) {
-  return UniversalTimeLessThanUniversalTime(left, right);
-}
-static inline int UniversalTimeGreaterThanUniversalTime_Inline(const UniversalTime* left,
-                                                               const UniversalTime* right) {
-  return UniversalTimeGreaterThanUniversalTime(left, right);
-}
-static inline int UniversalTimeEqualsUniversalTime_Inline(const UniversalTime* left,
-                                                          const UniversalTime* right) {
-  return UniversalTimeEqualsUniversalTime(left, right);
-}
-static inline int UniversalTimeNotEqualUniversalTime_Inline(const UniversalTime* left,
-                                                            const UniversalTime* right) {
-  return UniversalTimeNotEqualUniversalTime(left, right);
-}
-static inline int UniversalTimeLessEqualUniversalTime_Inline(const UniversalTime* left,
-                                                             const UniversalTime* right) {
-  return UniversalTimeLessEqualUniversalTime(left, right);
-}
-static inline int UniversalTimeGreaterEqualUniversalTime_Inline(const UniversalTime* left,
-                                                                const UniversalTime* right) {
-  return UniversalTimeGreaterEqualUniversalTime(left, right);
-}
-static inline int UniversalTimePlusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
-                                                        UniversalTime* result) {
-  return UniversalTimePlusUniversalTime(left, right, result);
-}
-static inline int UniversalTimeMinusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
-                                                         UniversalTime* result) {
-  return UniversalTimeMinusUniversalTime(left, right, result);
-}
-
 #endif
+  return UniversalTimePlusUniversalTime(left, right, result);
+}
+static inline int UniversalTimeMinusUniversalTime_Inline(const UniversalTime* left, const UniversalTime* right,
+                                                         UniversalTime* result) {
+#if UTYPES_INLINE_COMPUTES
+  if (UTypesInline_Combine(left, right, result, 1)) return 0;
+#endif
+  return UniversalTimeMinusUniversalTime(left, right, result);
+}
 
 #endif /* UNIVERSALTYPES_TIME_INLINE_H */

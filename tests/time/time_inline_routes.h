@@ -14,6 +14,15 @@ struct TimeInlineRoutes {
   Arithmetic plus, minus;
 };
 
+// The table of the functions time_inline.h defines in the including file.
+#define TIME_INLINE_ROUTES(name)                                                                          \
+  {                                                                                                       \
+    name, UniversalTimeEqualsUniversalTime_Inline, UniversalTimeNotEqualUniversalTime_Inline,             \
+        UniversalTimeLessThanUniversalTime_Inline, UniversalTimeLessEqualUniversalTime_Inline,            \
+        UniversalTimeGreaterThanUniversalTime_Inline, UniversalTimeGreaterEqualUniversalTime_Inline,      \
+        UniversalTimePlusUniversalTime_Inline, UniversalTimeMinusUniversalTime_Inline                     \
+  }
+
 extern const TimeInlineRoutes kWideInlineRoutes;
 extern const TimeInlineRoutes kWordPairInlineRoutes;
 

@@ -17,17 +17,7 @@
 #include "time/time_inline_routes.h"
 #include "universaltypes/time_inline.h"
 
-const TimeInlineRoutes kWideInlineRoutes = {
-    "128-bit integers",
-    UniversalTimeEqualsUniversalTime_Inline,
-    UniversalTimeNotEqualUniversalTime_Inline,
-    UniversalTimeLessThanUniversalTime_Inline,
-    UniversalTimeLessEqualUniversalTime_Inline,
-    UniversalTimeGreaterThanUniversalTime_Inline,
-    UniversalTimeGreaterEqualUniversalTime_Inline,
-    UniversalTimePlusUniversalTime_Inline,
-    UniversalTimeMinusUniversalTime_Inline,
-};
+const TimeInlineRoutes kWideInlineRoutes = TIME_INLINE_ROUTES("128-bit integers");
 
 namespace {
 

@@ -5,14 +5,4 @@
 
 #include "time/time_inline_routes.h"
 
-const TimeInlineRoutes kWordPairInlineRoutes = {
-    "64-bit word pairs",
-    UniversalTimeEqualsUniversalTime_Inline,
-    UniversalTimeNotEqualUniversalTime_Inline,
-    UniversalTimeLessThanUniversalTime_Inline,
-    UniversalTimeLessEqualUniversalTime_Inline,
-    UniversalTimeGreaterThanUniversalTime_Inline,
-    UniversalTimeGreaterEqualUniversalTime_Inline,
-    UniversalTimePlusUniversalTime_Inline,
-    UniversalTimeMinusUniversalTime_Inline,
-};
+const TimeInlineRoutes kWordPairInlineRoutes = TIME_INLINE_ROUTES("64-bit word pairs");
