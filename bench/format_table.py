@@ -106,6 +106,29 @@ def print_main_table(results):
               f"{allocations:.3g} | {target_cell(results, key, allocations)} |")
 
 
+README_COLUMNS = ("int128", "class", "flat", "int128 .so", FLOOR, "Boost checked_int128_t", "GMP mpz_t",
+                  "SystemC sc_time")
+README_NAMES = {"Boost checked_int128_t": "Boost", "GMP mpz_t": "GMP", "SystemC sc_time": "SystemC"}
+
+
+def print_readme_table(results):
+    """The README's form: one row per operation, median ns per implementation. Text rows put the
+    library's parser and image in the flat column."""
+    rows = {}
+    for (section, operation, implementation), values in results.items():
+        if section.startswith("growth") or section == EVENT_QUEUE:
+            continue
+        name = f"{section} {operation}" if section != "time text" else operation
+        column = "flat" if implementation == "library" else implementation
+        rows.setdefault(name, {})[column] = values
+    print("\nIn the README's form (median ns per operation):\n")
+    print("| operation | " + " | ".join(README_NAMES.get(column, column) for column in README_COLUMNS) + " |")
+    print("|---|" + "--:|" * len(README_COLUMNS))
+    for name, cells in rows.items():
+        print(f"| {name} | " + " | ".join(number(cells[column][0]) if column in cells else ""
+                                          for column in README_COLUMNS) + " |")
+
+
 def print_floor_table(results):
     """Every flat call against the lean floor's call of the same name."""
     rows = [(section, operation) for (section, operation, implementation) in results
@@ -193,10 +216,11 @@ def main():
     context, results = load_medians(sys.argv[1])
     load = ", ".join(f"{value:.2f}" for value in context.get("load_avg", []))
     print(f"{context.get('num_cpus')} CPUs at {context.get('mhz_per_cpu')} MHz, load average at start {load}; "
-          "median CPU time per operation over the repetitions.\n")
+          "CPU time per operation over the repetitions: the fastest and the median.\n")
     print_main_table(results)
     print_floor_table(results)
     print_target_summary(results)
+    print_readme_table(results)
     print_parse_growth(results, "growth parse length", per_digit=True)
     print_parse_growth(results, "growth parse exponent", per_digit=False)
     print_division_growth(results)
