@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -18,6 +19,8 @@
 #include "universaltypes/time_inline.h"
 
 const TimeInlineRoutes kWideInlineRoutes = TIME_INLINE_ROUTES("128-bit integers");
+
+void PrintTo(const TimeInlineRoutes* routes, std::ostream* out) { *out << routes->name; }
 
 namespace {
 
