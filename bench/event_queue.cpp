@@ -3,7 +3,8 @@
 // (one to three, as many as keep the pending count at its bound) at delays
 // drawn from typical literals. One benchmark iteration is one event, so the
 // table's ns/op is the cost of an event; the same loop runs keyed by the
-// library's time, by the plain 128-bit time of the other time benchmarks
+// library's time through its exported operators and through the inline
+// header (time_inline.h), by the plain 128-bit time of the other time benchmarks
 // (exact 96-bit ticks and an offset, compared and added inline: what any
 // key of that range and precision costs), by int64_t femtoseconds (a 64-bit
 // simulator's key, which runs out after 2.56 hours) and by SystemC's
@@ -11,7 +12,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -21,6 +24,7 @@
 #include "harness.h"
 #include "int128_time_reference.h"
 #include "operands.h"
+#include "universaltypes/time_inline.h"
 #include "universaltypes/time_text.h"
 #include "universaltypes/universal_time.h"
 
@@ -47,23 +51,47 @@ std::int64_t FemtosecondDelay(const char* literal) {
                                    std::uint64_t{static_cast<std::uint32_t>(fields[3])} << 32);
 }
 
-// The keys: how each makes a delay and adds it to a time.
-struct LibraryKey {
+// The keys: how each makes a delay, orders two times and adds them. All but
+// the inline one use the type's own operators.
+template <typename Key>
+struct OwnOperators {
+  template <typename Time>
+  static bool Less(const Time& a, const Time& b) {
+    return a < b;
+  }
+  template <typename Time>
+  static Time Add(const Time& a, const Time& b) {
+    return a + b;
+  }
+};
+struct LibraryKey : OwnOperators<LibraryKey> {
   using Time = UniversalTime;
   static Time Delay(const char* literal) { return LibraryDelay(literal); }
   static Time Zero() { return UniversalTime::Get_TheConstantZero(); }
 };
-struct Int128Key {
+struct InlineKey {
+  using Time = UniversalTime;
+  static Time Delay(const char* literal) { return LibraryDelay(literal); }
+  static Time Zero() { return UniversalTime::Get_TheConstantZero(); }
+  static bool Less(const Time& a, const Time& b) { return UniversalTimeLessThanUniversalTime_Inline(&a, &b) != 0; }
+  // No sum of the queue's times comes near overflow, so the status is 0.
+  static Time Add(const Time& a, const Time& b) {
+    Time sum = a;
+    UniversalTimePlusUniversalTime_Inline(&a, &b, &sum);
+    return sum;
+  }
+};
+struct Int128Key : OwnOperators<Int128Key> {
   using Time = Int128Time;
   static Time Delay(const char* literal) { return Int128Time::Normalized(FemtosecondDelay(literal), 0.0); }
   static Time Zero() { return Int128Time{}; }
 };
-struct Int64Key {
+struct Int64Key : OwnOperators<Int64Key> {
   using Time = std::int64_t;
   static Time Delay(const char* literal) { return FemtosecondDelay(literal); }
   static Time Zero() { return 0; }
 };
-struct SystemCKey {
+struct SystemCKey : OwnOperators<SystemCKey> {
   using Time = sc_core::sc_time;
   static Time Delay(const char* literal) {
     return sc_core::sc_time::from_value(static_cast<sc_core::sc_time::value_type>(FemtosecondDelay(literal)));
@@ -71,10 +99,26 @@ struct SystemCKey {
   static Time Zero() { return sc_core::SC_ZERO_TIME; }
 };
 
+template <typename Key>
 struct Later {
-  template <typename Time>
-  bool operator()(const Time& a, const Time& b) const {
-    return b < a;
+  bool operator()(const typename Key::Time& a, const typename Key::Time& b) const { return Key::Less(b, a); }
+};
+
+// The heap starts on a cache line, whatever malloc hands out: with 24- and
+// 32-byte keys, where the vector happens to begin decides how many keys
+// straddle two lines, which moved a key's figures from run to run.
+template <typename T>
+struct CacheLineAllocator {
+  using value_type = T;
+  static constexpr std::align_val_t kAlignment{64};
+  CacheLineAllocator() = default;
+  template <typename U>
+  CacheLineAllocator(const CacheLineAllocator<U>&) {}
+  T* allocate(std::size_t count) { return static_cast<T*>(::operator new(count * sizeof(T), kAlignment)); }
+  void deallocate(T* pointer, std::size_t) { ::operator delete(pointer, kAlignment); }
+  template <typename U>
+  bool operator==(const CacheLineAllocator<U>&) const {
+    return true;
   }
 };
 
@@ -88,18 +132,18 @@ class Scheduler {
     heap_.reserve(pending);
     Time start = Key::Zero();
     while (heap_.size() < bound_) {
-      start = start + NextDelay();
+      start = Key::Add(start, NextDelay());
       Schedule(start);
     }
   }
 
   // One event: the earliest leaves the queue and schedules its successors.
   Time Step() {
-    std::pop_heap(heap_.begin(), heap_.end(), Later{});
+    std::pop_heap(heap_.begin(), heap_.end(), Later<Key>{});
     const Time now = heap_.back();
     heap_.pop_back();
     const unsigned successors = 1 + static_cast<unsigned>(random_() % 3);
-    for (unsigned index = 0; index < successors && heap_.size() < bound_; ++index) Schedule(now + NextDelay());
+    for (unsigned index = 0; index < successors && heap_.size() < bound_; ++index) Schedule(Key::Add(now, NextDelay()));
     return now;
   }
 
@@ -107,13 +151,13 @@ class Scheduler {
   const Time& NextDelay() { return delays_[random_() % kDelayCount]; }
   void Schedule(const Time& time) {
     heap_.push_back(time);
-    std::push_heap(heap_.begin(), heap_.end(), Later{});
+    std::push_heap(heap_.begin(), heap_.end(), Later<Key>{});
   }
 
   std::size_t bound_;
   Random random_;
   std::array<Time, kDelayCount> delays_;
-  std::vector<Time> heap_;
+  std::vector<Time, CacheLineAllocator<Time>> heap_;
 };
 
 template <typename Key>
@@ -125,7 +169,11 @@ void RegisterQueue(const std::string& operation, const char* implementation, std
         state.counters["events/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                         benchmark::Counter::kIsRate);
       });
-  if (pending == 1'000'000) registered->Iterations(kEventsAtMillion);
+  if (const char* iterations = std::getenv("UTYPES_BENCH_ITERATIONS")) {
+    registered->Iterations(std::strtoll(iterations, nullptr, 10));
+  } else if (pending == 1'000'000) {
+    registered->Iterations(kEventsAtMillion);
+  }
 }
 
 }  // namespace
@@ -135,6 +183,7 @@ void RegisterEventQueueBenchmarks() {
                                     std::size_t{1'000'000}}) {
     const std::string operation = std::to_string(pending) + " pending";
     RegisterQueue<LibraryKey>(operation, kLibrary, pending);
+    RegisterQueue<InlineKey>(operation, kLibraryInline, pending);
     RegisterQueue<Int128Key>(operation, kInt128, pending);
     RegisterQueue<Int64Key>(operation, kInt64Femtoseconds, pending);
     RegisterQueue<SystemCKey>(operation, kSystemC, pending);

@@ -22,9 +22,10 @@ namespace bench {
 inline constexpr const char* kClass = "class";
 inline constexpr const char* kFlat = "flat";
 inline constexpr const char* kLibrary = "library";
+inline constexpr const char* kLibraryInline = "library inline";
 inline constexpr const char* kInt128 = "int128";
 inline constexpr const char* kInt128Shared = "int128 .so";
-inline constexpr const char* kInt128Floor = "int128 floor .so";
+inline constexpr const char* kInt128Floor = "lean floor .so";
 inline constexpr const char* kBoost = "Boost checked_int128_t";
 inline constexpr const char* kGmp = "GMP mpz_t";
 inline constexpr const char* kSystemC = "SystemC sc_time";

@@ -1,10 +1,12 @@
-/* A host written in C: it sees only the flat header and the records, and
- * checks a few results of each family through the undecorated names. */
+/* A host written in C: it sees only the flat header, the inline time header
+ * and the records, and checks a few results of each family through the
+ * undecorated names, and the inline time functions against them. */
 #include <math.h>
 #include <stdio.h>
 #include <string.h>
 
 #include "universaltypes/flat.h"
+#include "universaltypes/time_inline.h"
 
 static int failed = 0;
 
@@ -13,6 +15,30 @@ static void Check(int condition, const char* what) {
     ++failed;
     printf("FAILED: %s\n", what);
   }
+}
+
+/* The analog flag is read from the library: offsets carry into the ticks. */
+static void CheckInlineTimes(void) {
+  UniversalTime a = {{1, 1, {5, 0, 0}}, {0.75}}, b = {{1, 1, {2, 0, 0}}, {0.5}};
+  UniversalTime high = {{1, 6, {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu}}, {0.0}};
+  UniversalTime inlined, exported, untouched;
+  memset(&inlined, 0, sizeof inlined);
+  memset(&exported, 0, sizeof exported);
+  Check(UniversalTimePlusUniversalTime_Inline(&a, &b, &inlined) == 0 && inlined.ticks.words[0] == 8 &&
+            inlined.offset.value == 0.25,
+        "inline: 5.75 + 2.5 fs is 8.25 fs");
+  Check(UniversalTimeMinusUniversalTime(&b, &a, &exported) == 0 &&
+            UniversalTimeMinusUniversalTime_Inline(&b, &a, &inlined) == 0 &&
+            memcmp(&inlined, &exported, sizeof inlined) == 0,
+        "inline: 2.5 - 5.75 fs as the exported function");
+  untouched = inlined;
+  Check(UniversalTimePlusUniversalTime_Inline(&high, &a, &inlined) == 2 &&
+            memcmp(&inlined, &untouched, sizeof inlined) == 0,
+        "inline: an overflow is status 2 and leaves the result");
+  Check(UniversalTimeLessThanUniversalTime_Inline(&b, &a) == 1 &&
+            UniversalTimeGreaterEqualUniversalTime_Inline(&b, &a) == 0 &&
+            UniversalTimeNotEqualUniversalTime_Inline(&a, &b) == 1,
+        "inline: 2.5 fs is below 5.75 fs");
 }
 
 int main(void) {
@@ -41,6 +67,7 @@ int main(void) {
   Check(strcmp(PhysicalTimeTickImage(&ticks), "10 fs") == 0, "tick image");
   ConvertUniversalTimeToInts(&high, ints);
   Check(ints[0] == 1 && ints[1] == 6 && ints[4] == -1, "array form");
+  CheckInlineTimes();
   printf("%s\n", failed == 0 ? "passed" : "failed");
   return failed == 0 ? 0 : 1;
 }
