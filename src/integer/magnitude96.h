@@ -50,18 +50,7 @@ struct Magnitude96 {
     return Whole(value).MaskedBy(CoverageMask(IntegerInternals::Count(value)));
   }
 
-  // One more than the index of the highest nonzero 16-bit digit; 0 for zero:
-  // CountFromWords' rule on the two-word form, whose words need not go
-  // through memory. Comparisons in the word that holds the top digit: the
-  // branches they become are predicted, so what follows does not wait for
-  // the count as it would for a bit scan's result.
-  std::int16_t DigitCount() const {
-    if (high != 0) return static_cast<std::int16_t>(high > 0xFFFFu ? 6 : 5);
-    const auto middle = static_cast<std::uint32_t>(low >> 32);
-    if (middle != 0) return static_cast<std::int16_t>(middle > 0xFFFFu ? 4 : 3);
-    const auto bottom = static_cast<std::uint32_t>(low);
-    return static_cast<std::int16_t>((bottom > 0xFFFFu ? 1 : 0) + (bottom != 0 ? 1 : 0));
-  }
+  std::int16_t DigitCount() const { return universaltypes::detail::SignificantDigitCount(low, high); }
 
   static bool HasExactCount(const UniversalInteger& value) {
     return Whole(value).DigitCount() == IntegerInternals::Count(value);

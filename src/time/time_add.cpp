@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "integer/integer_sum.h"
+#include "time/femtoseconds.h"
 #include "time/time_internals.h"
 
 namespace {
-constexpr double kFemtosecondsPerSecond = 1e15;
+constexpr double kFemtosecondsPerSecond = universaltypes::detail::kFemtosecondsPerSecondAsDouble;
 }  // namespace
 
 

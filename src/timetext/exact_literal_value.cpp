@@ -21,10 +21,10 @@
 #include <optional>
 #include <system_error>
 
+#include "integer/wide_unsigned.h"
 #include "time/time_internals.h"
 #include "timetext/rounded_quotient.h"
 #include "timetext/time_units.h"
-#include "timetext/wide_unsigned.h"
 
 namespace universaltypes::detail {
 
@@ -110,10 +110,10 @@ long SaturatedExponent(const LiteralNumber& number) {
 template <int Limbs>
 UniversalInteger ToInteger(const WideUnsigned<Limbs>& value, int fromBit) {
   if (value.HighestBit() >= fromBit + 96) ThrowOverflow();
-  const std::uint32_t words[3] = {value.Limb(fromBit / 32), value.Limb(fromBit / 32 + 1),
-                                  value.Limb(fromBit / 32 + 2)};
-  return IntegerInternals::Make(1, IntegerInternals::CountFromWords(words), words[0], words[1],
-                                words[2]);
+  const int limb = fromBit / 32;
+  return IntegerInternals::FromMagnitude(IntegerInternals::kPlus,
+                                         std::uint64_t{value.Limb(limb + 1)} << 32 | value.Limb(limb),
+                                         value.Limb(limb + 2));
 }
 
 // Builds the time from |v| = whole + fraction: fraction() and complement()
@@ -139,8 +139,8 @@ UniversalTime Assemble(const UniversalInteger& whole, bool fractionNonzero, bool
 
 // The power of ten a unit is in femtoseconds; false for min and hr.
 bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
-  if (unit < TimeUnit_fs || unit > TimeUnit_sec) return false;
-  exponent = 3L * unit;
+  if (!IsTimeUnit(unit) || Unit(unit).powerOfTen < 0) return false;
+  exponent = Unit(unit).powerOfTen;
   return true;
 }
 
@@ -149,8 +149,8 @@ bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
 void UnitAsMultipleOfPowerOfTen(TimeUnit unit, std::uint32_t& multiple, long& exponent) {
   multiple = 1;
   if (DecimalUnitExponent(unit, exponent)) return;
-  multiple = unit == TimeUnit_min ? 60u : 3600u;
-  exponent = 3L * TimeUnit_sec;
+  multiple = static_cast<std::uint32_t>(Unit(unit).femtoseconds / kFemtosecondsPerSecond);
+  exponent = Unit(TimeUnit_sec).powerOfTen;
 }
 
 template <int Limbs>

@@ -19,8 +19,7 @@ char timeImage[4096];
 static_assert(sizeof timeImage >= kExactImageRoom);
 char tickImage[64];
 
-// More digits for the units whose fractions carry more femtoseconds.
-int PrecisionOf(TimeUnit unit) { return unit >= TimeUnit_sec ? 15 : 12; }
+int PrecisionOf(TimeUnit unit) { return Unit(unit).imagePrecision; }
 
 }  // namespace
 
