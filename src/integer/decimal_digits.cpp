@@ -61,19 +61,6 @@ char* WriteChunkDigits(std::uint32_t value, int count, char* out) {
 
 }  // namespace
 
-char* CompactTrailingZeros(char* end, int zeros) {
-  if (zeros <= 6) return end;
-  end -= zeros;
-  *end++ = 'e';
-  *end++ = '+';
-  if (zeros >= 10) {
-    WritePair(static_cast<std::uint32_t>(zeros), end);
-    return end + 2;
-  }
-  *end++ = static_cast<char>('0' + zeros);
-  return end;
-}
-
 char* WriteDecimalDigits(const std::uint32_t (&words)[3], char* out) {
   std::uint32_t rest[3] = {words[0], words[1], words[2]};
   std::uint32_t chunks[5];

@@ -37,7 +37,18 @@ inline int TrailingZeros(const char* digits, int count) {
 }
 // The digits just written before end, zeros of them at the end, compacted;
 // returns the new end (no terminator written).
-char* CompactTrailingZeros(char* end, int zeros);
+inline char* CompactTrailingZeros(char* end, int zeros) {
+  if (zeros <= 6) return end;
+  end -= zeros;
+  *end++ = 'e';
+  *end++ = '+';
+  if (zeros >= 10) {
+    WritePair(static_cast<std::uint32_t>(zeros), end);
+    return end + 2;
+  }
+  *end++ = static_cast<char>('0' + zeros);
+  return end;
+}
 
 // Writes the digits of words[2]:words[1]:words[0] at out, without leading
 // zeros ("0" for zero) and without a terminator; returns the end.

@@ -9,7 +9,7 @@ namespace {
 // of either sign (whose quotient and remainder are +0 over any divisor).
 // Algorithm D's results are the exact ones, so any exact division of the
 // same covered magnitudes gives the same records.
-// Inline in each caller: as a call, its results go through memory.
+// Inline in each caller (integer divide, rem and mod benchmarks).
 [[gnu::always_inline]] inline bool DivideCovered(const UniversalInteger& dividend,
                                                  const UniversalInteger& divisor, Magnitude96& quotient,
                                                  Magnitude96& remainder) {

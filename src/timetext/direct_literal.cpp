@@ -198,13 +198,13 @@ class DirectScanner {
   // the count of digits, or 0 when the run is malformed or value would pass
   // 2^120.
   int ReadRun(unsigned base, Wide& value) {
-    // Base 10 as a constant turns the digit step, the loop's critical path,
-    // into two address computations instead of a multiplication.
+    // Base 10 as a constant: the digit step, each digit waiting on the one
+    // before, is a multiplication by a constant ('parse 28-digit literal').
     return base == 10 ? ReadRunIn<10>(base, value) : ReadRunIn<0>(base, value);
   }
 
-  // Works on copies: a store through value could otherwise alias position_
-  // and force both through memory on every digit.
+  // Works on copies of value and the position, written back once: the run
+  // either ends whole or leaves both as they were.
   template <unsigned kConstantBase>
   int ReadRunIn(unsigned variableBase, Wide& value) {
     const unsigned base = kConstantBase != 0 ? kConstantBase : variableBase;

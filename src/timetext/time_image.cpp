@@ -21,8 +21,6 @@ char tickImage[64];
 
 int PrecisionOf(TimeUnit unit) { return Unit(unit).imagePrecision; }
 
-}  // namespace
-
 // Moves the whole units of fraction into quotient, leaving it in [0, 1).
 void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
   if (fraction >= 0.0 && fraction < 1.0) return;
@@ -92,6 +90,8 @@ char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
   if (!WriteExactImage(magnitude, unit, out)) WriteUnsignedImage(magnitude, unit, out);
   return timeImage;
 }
+
+}  // namespace
 
 }  // namespace universaltypes::detail
 

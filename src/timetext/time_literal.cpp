@@ -76,8 +76,8 @@ UniversalTime TimeOf(const DirectLiteralValue& value) {
 }
 
 // Every literal the direct route declines, with the general grammar and the
-// exact value of any length. Kept out of line, so the direct route's caller
-// saves no registers and reserves no frame for it.
+// exact value of any length. Out of line: the everyday literals that never
+// reach it parse faster ('parse typical literals').
 [[gnu::noinline]] UniversalTime ParseGeneralLiteral(const LiteralText& text, UTypes_StatusCode& status,
                                                     bool basedDisabled) {
   status = UTypes_Error;
