@@ -111,7 +111,7 @@ void CheckTickArrayImage(int (&ticks)[5], int unit) {
   const std::string context = "tick array " + fuzz::FieldsText(record) + ", unit " + std::to_string(unit);
   UTypes_StatusCode status = static_cast<UTypes_StatusCode>(-7);
   const char* image = TimeTickValueToString_CF(ticks, static_cast<TimeUnit>(unit), status);
-  const UniversalTime time = fuzz::TimeRecord(record, 0.0);
+  const UniversalTime time = TimeRecord(record, 0.0);
   CheckTimeImage(image, status, unit, fuzz::KeepsInvariants(record) ? &time : nullptr, context);
 }
 

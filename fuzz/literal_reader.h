@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 
 namespace fuzz {
 

@@ -237,7 +237,7 @@ bool IsNegativeZero(const UniversalTime& time) {
 // The same time with the sign of its ticks turned.
 UniversalTime Negated(const UniversalTime& time) {
   const Model ticks = fuzz::ModelOf(time.UniversalToPhysicalTime());
-  return fuzz::TimeRecord(ToRecord({-ticks.sign, ticks.magnitude}), time.Get_OffsetTime());
+  return TimeRecord(ToRecord({-ticks.sign, ticks.magnitude}), time.Get_OffsetTime());
 }
 
 bool IsDocumentedEdge(const TimeOperation& operation, const UniversalTime& time) {
@@ -246,7 +246,7 @@ bool IsDocumentedEdge(const TimeOperation& operation, const UniversalTime& time)
          KeepsInvariants(time.UniversalToPhysicalTime());
 }
 
-UniversalTime Unwritten() { return fuzz::TimeRecord(ToRecord({-1, 0xABCDEF}), -3.5); }
+UniversalTime Unwritten() { return TimeRecord(ToRecord({-1, 0xABCDEF}), -3.5); }
 
 struct TimeResult {
   int status = UTypes_OK;
@@ -340,7 +340,7 @@ void CheckIntegerRelations(const Operands& operands, bool analog, const std::str
       {UniversalTimeLessEqualUniversalInteger, 3},
       {UniversalTimeGreaterThanUniversalInteger, 4},
       {UniversalTimeGreaterEqualUniversalInteger, 5}};
-  const UniversalTime right = fuzz::TimeRecord(operands.integer, 0.0);
+  const UniversalTime right = TimeRecord(operands.integer, 0.0);
   for (const auto& [relation, timeRelation] : kAsTimeRelation) {
     FUZZ_CHECK(
         relation(&operands.left, &operands.integer) == kTimeRelations[timeRelation](&operands.left, &right),

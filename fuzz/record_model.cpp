@@ -7,10 +7,6 @@ namespace fuzz {
 
 namespace {
 
-u128 MagnitudeOf(const Fields& fields) {
-  return u128{fields.words[2]} << 64 | u128{fields.words[1]} << 32 | u128{fields.words[0]};
-}
-
 // The model works on values, where C++'s own / and % already truncate toward
 // zero and give the remainder the dividend's sign.
 i128 ValueOf(const Model& model) {
@@ -30,12 +26,7 @@ ModelOutcome Checked(const i128& value) {
 
 }  // namespace
 
-bool KeepsInvariants(const UniversalInteger& record) {
-  const Fields fields = FieldsOf(record);
-  const u128 magnitude = MagnitudeOf(fields);
-  return (fields.sign == 1 || (fields.sign == -1 && magnitude != 0)) &&
-         fields.count == ExactDigitCount(magnitude);
-}
+bool KeepsInvariants(const UniversalInteger& record) { return IsCanonical(record); }
 
 bool KeepsInvariants(const UniversalTime& time) {
   const double offset = time.Get_OffsetTime();
@@ -66,13 +57,6 @@ UniversalInteger Repaired(const UniversalInteger& raw) {
   const int digits = (fields.count % 7 + 7) % 7;
   const u128 magnitude = MagnitudeOf(fields) & ((u128{1} << (16 * digits)) - 1);
   return ToRecord(Normalised((fields.sign & 1) != 0 ? -1 : 1, magnitude));
-}
-
-UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
-  UniversalTime time;
-  std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
-  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof ticks, &offset, sizeof offset);
-  return time;
 }
 
 UniversalTime Repaired(const UniversalTime& raw) {

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "universaltypes/universal_time.h"
 
 namespace fuzz {
@@ -27,8 +27,6 @@ std::string FieldsText(const UniversalInteger& record);
 // folded into [0, 1) (0.0 for a NaN or an infinity).
 UniversalInteger Repaired(const UniversalInteger& raw);
 UniversalTime Repaired(const UniversalTime& raw);
-// The 24-byte record with these fields.
-UniversalTime TimeRecord(const UniversalInteger& ticks, double offset);
 
 template <typename Record>
 bool SameBytes(const Record& left, const Record& right) {

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "integer/wide_words.h"
+
 namespace universaltypes::detail {
 
 namespace {
@@ -10,15 +12,7 @@ constexpr std::uint32_t kChunk = 1000000000u;
 constexpr std::uint64_t kTwoChunks = std::uint64_t{kChunk} * kChunk;
 
 // Divides words by 10^9 in place; returns the remainder.
-std::uint32_t DivideByChunk(std::uint32_t (&words)[3]) {
-  std::uint64_t rest = 0;
-  for (int word = 2; word >= 0; --word) {
-    const std::uint64_t window = (rest << 32) | words[word];
-    words[word] = static_cast<std::uint32_t>(window / kChunk);
-    rest = window % kChunk;
-  }
-  return static_cast<std::uint32_t>(rest);
-}
+std::uint32_t DivideByChunk(std::uint32_t (&words)[3]) { return DivideLimbs(words, 2, kChunk); }
 
 // The chunks of a value below 2^64, lowest first; returns their count. Both
 // quotients are multiplications by constants, computed side by side rather
@@ -31,8 +25,6 @@ int SplitIntoChunks(std::uint64_t value, std::uint32_t* chunks) {
   chunks[2] = static_cast<std::uint32_t>(byTwo);
   return byTwo != 0 ? 3 : byOne != 0 ? 2 : 1;
 }
-
-void WritePair(std::uint32_t pair, char* out) { std::memcpy(out, kDigitPairs + 2 * pair, 2); }
 
 // Exactly nine digits, leading zeros included, at out. The chunk is cut in
 // halves first, so the two halves' pairs come out side by side instead of

@@ -8,6 +8,7 @@
 #define UNIVERSALTYPES_SRC_INTEGER_DECIMAL_DIGITS_H
 
 #include <cstdint>
+#include <cstring>
 
 namespace universaltypes::detail {
 
@@ -19,6 +20,35 @@ inline constexpr char kDigitPairs[] =
     "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
     "8081828384858687888990919293949596979899";
+
+// The two digits of pair (below 100) at out.
+inline void WritePair(std::uint32_t pair, char* out) { std::memcpy(out, kDigitPairs + 2 * pair, 2); }
+
+// The layout of a whole number in every decimal image (integers' and
+// times'): zeros at the end of its digits, never counting the first digit,
+// and more than six of them written as "e+N" (N at most 28, as 2^96 has 29
+// digits). Byte by byte: the digits were just stored two at a time, and a
+// wider load across those stores would wait for them to reach the cache.
+inline int TrailingZeros(const char* digits, int count) {
+  int zeros = 0;
+  const char* end = digits + count;
+  while (zeros + 1 < count && end[-zeros - 1] == '0') ++zeros;
+  return zeros;
+}
+// The digits just written before end, zeros of them at the end, compacted;
+// returns the new end (no terminator written).
+inline char* CompactTrailingZeros(char* end, int zeros) {
+  if (zeros <= 6) return end;
+  end -= zeros;
+  *end++ = 'e';
+  *end++ = '+';
+  if (zeros >= 10) {
+    WritePair(static_cast<std::uint32_t>(zeros), end);
+    return end + 2;
+  }
+  *end++ = static_cast<char>('0' + zeros);
+  return end;
+}
 
 // Writes the digits of words[2]:words[1]:words[0] at out, without leading
 // zeros ("0" for zero) and without a terminator; returns the end.

@@ -8,6 +8,8 @@
 #include "integer/decimal_digits.h"
 #include "integer/integer_internals.h"
 
+using universaltypes::detail::CompactTrailingZeros;
+using universaltypes::detail::TrailingZeros;
 using universaltypes::detail::WriteDecimalDigits;
 
 namespace {
@@ -57,23 +59,6 @@ void TrimTrailingZeros(char* text) {
   while (length > 1 && (text[length - 1] == '0' || text[length - 1] == '.')) text[--length] = '\0';
 }
 
-// More than six trailing zeros after the first character become "e+N".
-void CompactTrailingZeros(char* begin, char* end) {
-  int zeros = 0;
-  while (end - zeros - 1 > begin && end[-zeros - 1] == '0') ++zeros;
-  if (zeros <= 6) {
-    *end = '\0';
-    return;
-  }
-  // At most 28 zeros: one or two exponent digits.
-  end -= zeros;
-  *end++ = 'e';
-  *end++ = '+';
-  if (zeros >= 10) *end++ = static_cast<char>('0' + zeros / 10);
-  *end++ = static_cast<char>('0' + zeros % 10);
-  *end = '\0';
-}
-
 }  // namespace
 
 UniversalInteger::operator const char*() const {
@@ -100,7 +85,7 @@ void UniversalInteger::PrintToBuffer(char* buffer, double fraction, int precisio
 
   if (fraction == 0.0) {
     char* end = WriteMagnitude(whole, out);
-    CompactTrailingZeros(buffer, end);
+    *CompactTrailingZeros(end, TrailingZeros(buffer, static_cast<int>(end - buffer))) = '\0';
     return;
   }
   char text[kFractionArea];

@@ -15,6 +15,7 @@
 #include <cstring>
 #include <type_traits>
 
+#include "integer/wide_words.h"
 #include "universaltypes/universal_integer.h"
 
 struct IntegerInternals {
@@ -56,12 +57,19 @@ struct IntegerInternals {
 
   // Exact digit count of an int-digit-form magnitude from its words.
   static std::int16_t CountFromWords(const std::uint32_t* words) {
-    for (int word = 2; word >= 0; --word) {
-      if (words[word] != 0) {
-        return static_cast<std::int16_t>(2 * word + (words[word] >= 0x10000u ? 2 : 1));
-      }
-    }
-    return 0;
+    return universaltypes::detail::SignificantDigitCount(std::uint64_t{words[1]} << 32 | words[0], words[2]);
+  }
+  // The record of sign and the magnitude high:low with its exact count: how
+  // code outside the integer operations builds an integer.
+  static constexpr UniversalInteger FromMagnitude(std::int16_t sign, std::uint64_t low, std::uint32_t high) {
+    return Make(sign, universaltypes::detail::SignificantDigitCount(low, high), static_cast<std::uint32_t>(low),
+                static_cast<std::uint32_t>(low >> 32), high);
+  }
+
+  // A plus zero by count (whatever its words hold) is the one factor that
+  // makes a product +0, dropping the other operand's sign.
+  static bool EitherIsPlusZeroByCount(const UniversalInteger& left, const UniversalInteger& right) {
+    return (left._count == 0 && left._sign == kPlus) || (right._count == 0 && right._sign == kPlus);
   }
 
   // Every overflow goes through here: the status word reads 1 afterwards,

@@ -1,7 +1,11 @@
-// Conversions between UniversalInteger and doubles.
+// Conversions between UniversalInteger and doubles, both ways: the real's
+// constructor from an integer lives here, as the real layer knows nothing of
+// the integer's fields.
 #include <cmath>
 
 #include "integer/integer_internals.h"
+
+UniversalReal::UniversalReal(const UniversalInteger& integer) : _value(IntegerInternals::ToDouble(integer)) {}
 
 UniversalInteger::UniversalInteger(const UniversalReal& real) : UniversalInteger(_zero) {
   double x = real;

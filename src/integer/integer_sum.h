@@ -59,8 +59,8 @@ inline RecordBits SumBits(const UniversalInteger& left, const UniversalInteger& 
   return Magnitude96::ZeroBits();  // x + (-x) is zero with sign +1
 }
 
-// Out of line, so the exact-count route's record stays in registers: joined
-// with this one's, g++ merges the two through memory.
+// Records with inexact counts, rare in practice, out of line: the common
+// exact-count route is faster beside it (integer add benchmark).
 template <typename Overflowed>
 [[gnu::noinline]] inline UniversalInteger SumOfAnyRecords(const UniversalInteger& left,
                                                    const UniversalInteger& right, std::int16_t rightSign,

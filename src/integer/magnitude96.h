@@ -34,10 +34,9 @@ struct Magnitude96 {
   }
 
   // The words a digit count covers as a mask: word 0 from count 1, word 1
-  // from 3, word 2 from 5 (counts below 1 cover none). Comparisons of the
-  // raw count, not a clamp and a table: g++ makes them branches, and once
-  // predicted the arithmetic goes ahead without waiting for the count,
-  // where a clamp and a table lookup put a chain of dependent steps first.
+  // from 3, word 2 from 5 (counts below 1 cover none). Any count, however
+  // wild, gives a mask within the three words. Comparisons of the raw count
+  // rather than a clamp and a table: faster in the integer add benchmark.
   static Magnitude96 CoverageMask(std::int16_t count) {
     const std::uint64_t low = (count >= 1 ? 0xFFFFFFFFu : 0u) | (count >= 3 ? 0xFFFFFFFF00000000u : 0u);
     const std::uint32_t high = count >= 5 ? 0xFFFFFFFFu : 0u;
@@ -50,28 +49,16 @@ struct Magnitude96 {
     return Whole(value).MaskedBy(CoverageMask(IntegerInternals::Count(value)));
   }
 
-  // One more than the index of the highest nonzero 16-bit digit; 0 for zero:
-  // CountFromWords' rule on the two-word form, whose words need not go
-  // through memory. Comparisons in the word that holds the top digit: the
-  // branches they become are predicted, so what follows does not wait for
-  // the count as it would for a bit scan's result.
-  std::int16_t DigitCount() const {
-    if (high != 0) return static_cast<std::int16_t>(high > 0xFFFFu ? 6 : 5);
-    const auto middle = static_cast<std::uint32_t>(low >> 32);
-    if (middle != 0) return static_cast<std::int16_t>(middle > 0xFFFFu ? 4 : 3);
-    const auto bottom = static_cast<std::uint32_t>(low);
-    return static_cast<std::int16_t>((bottom > 0xFFFFu ? 1 : 0) + (bottom != 0 ? 1 : 0));
-  }
+  std::int16_t DigitCount() const { return universaltypes::detail::SignificantDigitCount(low, high); }
 
   static bool HasExactCount(const UniversalInteger& value) {
     return Whole(value).DigitCount() == IntegerInternals::Count(value);
   }
 
-  // The record's 16 bytes as two 64-bit halves in its byte order. A route
-  // with several exits joins them in this form: joined as records, the
-  // compiler splits them into fields and reassembles them through memory,
-  // where the 16-bit stores of sign and count stall the 64-bit loads that
-  // return the record in registers.
+  // The record's 16 bytes as two 64-bit halves in its byte order: sign and
+  // count in the first half beside word 0, words 1 and 2 in the second. A
+  // route with several exits joins its results in this form (the integer
+  // benchmarks' add, divide and mod rows are faster than with records).
   struct RecordBits {
     std::uint64_t halves[2];
 
@@ -88,8 +75,8 @@ struct Magnitude96 {
       if (signAndCount != 0xFFFFu) return *this;
       return {{halves[0] ^ std::uint64_t{0xFFFEu} << kSignShift, halves[1]}};
     }
-    // Two 8-byte copies, not one 16-byte one: each lands in a register where
-    // a 16-byte copy would go through a vector register and memory.
+    // The halves copied back into a record's bytes, so the record is the
+    // same on either byte order.
     UniversalInteger Record() const {
       UniversalInteger record = IntegerInternals::Make(0, 0, 0, 0, 0);
       auto* bytes = reinterpret_cast<unsigned char*>(&record);
@@ -113,8 +100,7 @@ struct Magnitude96 {
   }
   UniversalInteger WithSign(std::int16_t sign) const { return BitsWithSign(sign).Record(); }
 
-  // +0 built in registers like every other result, so exits that join it
-  // need no copy of the constant through a vector register.
+  // +0 with an exact count, in the same form as every other result.
   static RecordBits ZeroBits() { return Magnitude96{0, 0}.BitsWithSign(IntegerInternals::kPlus); }
 
   // -1, 0 or 1 as this is below, equal to or above other.
@@ -215,8 +201,8 @@ struct SignedMagnitude96 {
 
   // value * factor as the integer operator computes it: the low 96 bits, the
   // product of the signs, +0 for a zero factor or a plus zero by count. The
-  // int's record (sign +-1, magnitude |factor|) is never built: its 16-bit
-  // fields, stored and read back as words, would stall the product.
+  // int's magnitude is |factor|, taken in unsigned arithmetic so INT_MIN has
+  // one; no record of it is built (time scale benchmark).
   static SignedMagnitude96 ProductByInt(const UniversalInteger& value, int factor) {
     if (factor == 0) return {{0, 0}, IntegerInternals::kPlus};
     const std::uint32_t factorMagnitude =

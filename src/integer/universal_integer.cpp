@@ -29,7 +29,7 @@ UniversalInteger::UniversalInteger(int value) : UniversalInteger(_zero) {
   const std::uint32_t magnitude =
       value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
   _sign = static_cast<std::int16_t>(value < 0 ? -1 : 1);
-  _count = static_cast<std::int16_t>(magnitude >= 0x10000u ? 2 : 1);
+  _count = universaltypes::detail::SignificantDigitCount(magnitude, 0);
   _words[0] = magnitude;
 }
 

@@ -1,6 +1,5 @@
 // UniversalReal construction, constants and arithmetic: one double operation
 // per operator, nothing checked or reported.
-#include "integer/integer_internals.h"
 #include "real/real_internals.h"
 
 constinit const UniversalReal UniversalReal::_zero = RealInternals::Make(0.0);
@@ -8,9 +7,6 @@ constinit const UniversalReal UniversalReal::_one = RealInternals::Make(1.0);
 
 UniversalReal::UniversalReal() : _value(0.0) {}
 UniversalReal::UniversalReal(double value) : _value(value) {}
-
-UniversalReal::UniversalReal(const UniversalInteger& integer)
-    : _value(IntegerInternals::ToDouble(integer)) {}
 
 UniversalReal& UniversalReal::operator+=(const UniversalReal& other) {
   _value += other._value;

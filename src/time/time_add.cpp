@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "integer/integer_sum.h"
+#include "time/femtoseconds.h"
 #include "time/time_internals.h"
 
 namespace {
-constexpr double kFemtosecondsPerSecond = 1e15;
+constexpr double kFemtosecondsPerSecond = universaltypes::detail::kFemtosecondsPerSecondAsDouble;
 }  // namespace
 
 
@@ -21,11 +22,10 @@ using universaltypes::detail::SumBitsOf;
 
 constexpr UniversalInteger kOneTick = IntegerInternals::Make(IntegerInternals::kPlus, 1, 1, 0, 0);
 
-// The result leaves in one 16-byte store of its ticks and one of its offset,
-// zeros made canonical. Callers copy a time as 16 bytes and 8: a record
-// written field by field would reach that 16-byte load through a failed
-// store forwarding, which in a chain of sums (t = t + delay) cost more than
-// the arithmetic.
+// The result's ticks and offset stored whole, zeros made canonical (a -0.0
+// offset as +0.0, a negative zero tick count as +0). Stored whole rather
+// than field by field: in a chain of sums (t = t + delay, the event queue
+// benchmark) the partial stores cost more than the arithmetic.
 void StoreCanonical(UniversalTime& time, const RecordBits& ticks, double offset) {
   typedef std::uint64_t TickBytes __attribute__((vector_size(16)));
   const RecordBits canonical = ticks.WithPositiveZero();
@@ -41,8 +41,7 @@ void StoreCanonical(UniversalTime& time, const RecordBits& ticks, double offset)
 // or one borrow (a difference) at most, whatever offsets a host's records
 // hold. When the ticks overflow, result is left as it was; when the carry or
 // borrow overflows, it holds the new ticks and the combined offset, which is
-// what a compound operator leaves in its left operand. The ticks stay in
-// registers from the first sum to the store.
+// what a compound operator leaves in its left operand.
 template <bool kSubtract>
 bool TryCombine(const UniversalTime& left, const UniversalTime& right, UniversalTime& result) {
   const UniversalInteger& rightTicks = TimeInternals::Ticks(right);
@@ -105,8 +104,8 @@ UniversalTime& UniversalTime::operator-=(const UniversalTime& other) {
   return *this;
 }
 
-// Built in the returned record, not through the compound operator: its copy
-// back would read the fresh store through memory again.
+// Built in the returned record, not through the compound operator (faster
+// in the time add benchmark); the steps are the same.
 UniversalTime UniversalTime::operator+(const UniversalTime& other) const {
   UniversalTime sum = *this;
   if (!TimeInternals::TrySum(*this, other, sum)) IntegerInternals::ThrowOverflowNoted();

@@ -3,11 +3,12 @@
 // negated time converts to the negated real.
 #include <cmath>
 
+#include "time/femtoseconds.h"
 #include "time/time_internals.h"
 
 namespace {
 
-constexpr double kFemtosecondsPerSecond = 1e15;
+constexpr double kFemtosecondsPerSecond = universaltypes::detail::kFemtosecondsPerSecondAsDouble;
 constexpr double kOneUlpUp = 1.0000000000000002;  // 1 + 2^-52
 // Past 2^52 / 10^15 seconds a femtosecond count in a double has no fraction.
 constexpr double kNoFractionSeconds = 4.503599627370496;

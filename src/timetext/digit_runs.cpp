@@ -7,18 +7,6 @@ namespace universaltypes::detail {
 
 bool basedLiteralsDisabled = false;
 
-int DigitValue(char c, char next, int base) {
-  if (base < 2 || base > 16) return -1;
-  int value = -1;
-  if (IsAsciiDigit(c)) value = c - '0';
-  const char lower = AsciiLower(c);
-  if (lower >= 'a' && lower <= 'f') value = lower - 'a' + 10;
-  if (value >= base) return -1;
-  // "E" followed by a sign is an exponent mark, not the digit 14.
-  if (lower == 'e' && (next == '+' || next == '-')) return -1;
-  return value;
-}
-
 bool IsBasedNumber(const LiteralText& text, long start, long end, bool disabled) {
   if (disabled || start >= end) return false;
   int hashes = 0;

@@ -3,13 +3,40 @@
 #ifndef UNIVERSALTYPES_SRC_TIMETEXT_DIGIT_RUNS_H
 #define UNIVERSALTYPES_SRC_TIMETEXT_DIGIT_RUNS_H
 
+#include <array>
+
 #include "timetext/literal_text.h"
 #include "universaltypes/status.h"
 
 namespace universaltypes::detail {
 
+inline constexpr unsigned kNotADigit = 0xFF;
+
+// Each byte's value as a digit of the bases up to 16, letters in either
+// case; kNotADigit for every other byte.
+inline constexpr std::array<unsigned char, 256> kDigitValues = [] {
+  std::array<unsigned char, 256> values{};
+  values.fill(kNotADigit);
+  for (unsigned char digit = 0; digit < 16; ++digit) {
+    if (digit < 10) values['0' + digit] = digit;
+    else values['a' + digit - 10] = values['A' + digit - 10] = digit;
+  }
+  return values;
+}();
+
+// c's value as a digit of a base up to 16, or kNotADigit; a digit of a
+// given base is one below it.
+inline unsigned DigitOf(char c) { return kDigitValues[static_cast<unsigned char>(c)]; }
+
 // -1 when c is not a digit of base (or is an "E" that starts an exponent).
-int DigitValue(char c, char next, int base);
+inline int DigitValue(char c, char next, int base) {
+  if (base < 2 || base > 16) return -1;
+  const unsigned value = DigitOf(c);
+  if (value >= static_cast<unsigned>(base)) return -1;
+  // "E" followed by a sign is an exponent mark, not the digit 14.
+  if ((c == 'e' || c == 'E') && (next == '+' || next == '-')) return -1;
+  return static_cast<int>(value);
+}
 
 bool IsBasedNumber(const LiteralText& text, long start, long end, bool basedLiteralsDisabled);
 

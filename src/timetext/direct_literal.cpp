@@ -10,24 +10,13 @@
 #include <array>
 #include <cstdint>
 
+#include "integer/wide_words.h"
+#include "timetext/digit_runs.h"
 #include "timetext/time_units.h"
 
 namespace universaltypes::detail {
 
 namespace {
-
-constexpr unsigned kNotADigit = 0xFF;
-
-// Each byte's digit value in the bases up to 16, letters in either case.
-constexpr std::array<unsigned char, 256> kDigitValues = [] {
-  std::array<unsigned char, 256> values{};
-  values.fill(kNotADigit);
-  for (unsigned char digit = 0; digit < 16; ++digit) {
-    if (digit < 10) values['0' + digit] = digit;
-    else values['a' + digit - 10] = values['A' + digit - 10] = digit;
-  }
-  return values;
-}();
 
 constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
   std::array<std::uint64_t, 20> powers{};
@@ -50,37 +39,32 @@ struct UnitScale {
   int tens;
   int mostTens;
 };
-constexpr UnitScale kUnitScales[kUnitCount] = {{1, 0, 19},  {1, 3, 19},  {1, 6, 19},  {1, 9, 19},
-                                               {1, 12, 19}, {1, 15, 19}, {6, 16, 18}, {36, 17, 17}};
+constexpr std::array<UnitScale, kUnitCount> kUnitScales = [] {
+  std::array<UnitScale, kUnitCount> scales{};
+  for (int unit = 0; unit < kUnitCount; ++unit) {
+    UnitScale& scale = scales[static_cast<std::size_t>(unit)];
+    scale.tens = TrailingTensOf(Unit(unit).femtoseconds);
+    scale.rest = Unit(unit).femtoseconds / kPowersOfTen[static_cast<std::size_t>(scale.tens)];
+    scale.mostTens = 0;
+    while (scale.mostTens + 1 < static_cast<int>(kPowersOfTen.size()) &&
+           scale.rest <= UINT64_MAX / kPowersOfTen[static_cast<std::size_t>(scale.mostTens + 1)]) {
+      ++scale.mostTens;
+    }
+  }
+  return scales;
+}();
 
 // The first unit whose name starts with each lower-case byte, or kUnitCount.
 constexpr std::array<signed char, 256> kFirstUnitByInitial = [] {
   std::array<signed char, 256> units{};
   units.fill(kUnitCount);
   for (int unit = kUnitCount - 1; unit >= 0; --unit) {
-    units[static_cast<unsigned char>(kUnitTexts[unit][0])] = static_cast<signed char>(unit);
+    units[static_cast<unsigned char>(Unit(unit).text[0])] = static_cast<signed char>(unit);
   }
   return units;
 }();
 
-// An unsigned number of two words.
-struct Wide {
-  std::uint64_t high;
-  std::uint64_t low;
-};
-
-// The full product from 32-bit halves: the same steps on targets without a
-// 128-bit type. Most literals multiply two numbers below 2^32.
-Wide Multiply(std::uint64_t a, std::uint64_t b) {
-  if ((a | b) >> 32 == 0) return {0, a * b};
-  constexpr std::uint64_t kHalf = 0xFFFFFFFFu;
-  const std::uint64_t lowProduct = (a & kHalf) * (b & kHalf);
-  const std::uint64_t crossA = (a >> 32) * (b & kHalf);
-  const std::uint64_t crossB = (a & kHalf) * (b >> 32);
-  const std::uint64_t middle = (lowProduct >> 32) + (crossA & kHalf) + (crossB & kHalf);
-  return {(a >> 32) * (b >> 32) + (crossA >> 32) + (crossB >> 32) + (middle >> 32),
-          (middle << 32) | (lowProduct & kHalf)};
-}
+using Wide = TwoWords;
 
 // Eight decimal digits at text as a number, when all eight are digits: the
 // bytes are read as one little-endian word and combined in three steps
@@ -121,8 +105,8 @@ bool MultiplyAddDigit(Wide& value, unsigned base, unsigned digit) {
 // digit steps keep it; false otherwise. Nothing wraps: a product past 2^128
 // is refused before its words are added.
 bool MultiplyAddEightDigits(Wide& value, std::uint64_t power, std::uint64_t addend) {
-  const Wide low = Multiply(value.low, power);
-  const Wide high = Multiply(value.high, power);
+  const Wide low = FullProduct(value.low, power);
+  const Wide high = FullProduct(value.high, power);
   Wide result{low.high + high.low, low.low + addend};
   if (high.high != 0 || result.high < low.high) return false;
   if (result.low < addend && ++result.high == 0) return false;
@@ -152,11 +136,9 @@ class DirectScanner {
   }
 
  private:
-  unsigned DigitAt(long index) const { return kDigitValues[static_cast<unsigned char>(text_[index])]; }
+  unsigned DigitAt(long index) const { return DigitOf(text_[index]); }
 
-  void SkipSpace() {
-    while (IsAsciiSpace(text_[position_])) ++position_;
-  }
+  void SkipSpace() { position_ = universaltypes::detail::SkipSpace(text_, position_); }
 
   // A sign, or a base of one or two digits and "#"; neither is a decimal
   // number without sign. Refuses the based forms the general grammar reads
@@ -216,13 +198,13 @@ class DirectScanner {
   // the count of digits, or 0 when the run is malformed or value would pass
   // 2^120.
   int ReadRun(unsigned base, Wide& value) {
-    // Base 10 as a constant turns the digit step, the loop's critical path,
-    // into two address computations instead of a multiplication.
+    // Base 10 as a constant: the digit step, each digit waiting on the one
+    // before, is a multiplication by a constant ('parse 28-digit literal').
     return base == 10 ? ReadRunIn<10>(base, value) : ReadRunIn<0>(base, value);
   }
 
-  // Works on copies: a store through value could otherwise alias position_
-  // and force both through memory on every digit.
+  // Works on copies of value and the position, written back once: the run
+  // either ends whole or leaves both as they were.
   template <unsigned kConstantBase>
   int ReadRunIn(unsigned variableBase, Wide& value) {
     const unsigned base = kConstantBase != 0 ? kConstantBase : variableBase;
@@ -288,7 +270,7 @@ class DirectScanner {
     SkipSpace();
     const char initial = AsciiLower(text_[position_]);
     for (unit = kFirstUnitByInitial[static_cast<unsigned char>(initial)]; unit < kUnitCount; ++unit) {
-      if (kUnitTexts[unit][0] != initial || !StartsWith(kUnitTexts[unit])) continue;
+      if (Unit(unit).text[0] != initial || !StartsWith(Unit(unit).text)) continue;
       SkipSpace();
       return text_[position_] == '\0';
     }
@@ -335,13 +317,13 @@ bool BasedRatio(const UnitScale& unit, unsigned base, std::int64_t exponent, Rat
     ratio = {femtoseconds, power};
     return true;
   }
-  const Wide factor = Multiply(femtoseconds, power);
+  const Wide factor = FullProduct(femtoseconds, power);
   ratio = {factor.low, 1};
   return factor.high == 0;
 }
 
 bool RatioOf(const ScannedNumber& number, Ratio& ratio) {
-  const UnitScale& unit = kUnitScales[number.unit];
+  const UnitScale& unit = kUnitScales[static_cast<std::size_t>(number.unit)];
   if (number.base == 10) return DecimalRatio(unit, number.exponent, ratio);
   return BasedRatio(unit, number.base, number.exponent, ratio);
 }
@@ -368,8 +350,8 @@ bool SettleQuotient(std::uint64_t whole, std::uint64_t rest, std::uint64_t divis
 // Whole ticks digits * factor; from 2^96 on, the general parser reports the
 // overflow.
 bool SettleProduct(const Wide& digits, std::uint64_t factor, bool negative, DirectLiteralValue& value) {
-  const Wide low = Multiply(digits.low, factor);
-  const Wide high = digits.high == 0 ? Wide{0, 0} : Multiply(digits.high, factor);
+  const Wide low = FullProduct(digits.low, factor);
+  const Wide high = digits.high == 0 ? Wide{0, 0} : FullProduct(digits.high, factor);
   const std::uint64_t middle = low.high + high.low;
   value = {negative, static_cast<std::uint32_t>(middle), low.low, 0.0};
   return high.high == 0 && middle >= low.high && middle >> 32 == 0;
@@ -382,7 +364,7 @@ bool Settle(const ScannedNumber& number, bool analog, DirectLiteralValue& value)
   Ratio ratio{};
   if (!RatioOf(number, ratio)) return false;
   if (ratio.divisor == 1) return SettleProduct(number.digits, ratio.factor, number.negative, value);
-  const Wide product = Multiply(number.digits.low, ratio.factor);
+  const Wide product = FullProduct(number.digits.low, ratio.factor);
   if (number.digits.high != 0 || product.high != 0) return false;
   return SettleQuotient(product.low / ratio.divisor, product.low % ratio.divisor, ratio.divisor,
                         number.negative, analog, value);

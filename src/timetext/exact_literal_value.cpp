@@ -15,27 +15,52 @@
 // and the work grows linearly with the literal's length.
 #include "timetext/exact_literal_value.h"
 
+#include <cassert>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <optional>
 #include <system_error>
 
+#include "integer/wide_unsigned.h"
 #include "time/time_internals.h"
 #include "timetext/rounded_quotient.h"
 #include "timetext/time_units.h"
-#include "timetext/wide_unsigned.h"
 
 namespace universaltypes::detail {
 
 namespace {
 
-constexpr int kFractionBits = 1344;  // F, a whole number of limbs
-constexpr int kErrorBits = 168;      // |V - v * 2^F| < 2^kErrorBits
-constexpr int kHeadDigits = 1344;    // digits the approximation reads
-// Below B^-1200 * unit every v rounds to zero ticks and offset 0.0.
+// F, the fractional bits of V. The finest step an offset can take is the
+// least subnormal, 2^-1074 fs, bit F - 1074 of V; F = 1074 + 270 puts that
+// step 270 bits above V's unit, far over the error bound below, and is a
+// whole number of limbs (42).
+constexpr int kFractionBits = 1074 + 270;
+// The bound on |V - v * 2^F|, in units of V. The head's binary fraction z
+// is off by under 4 units: under 2 from the truncating divisions of Horner's
+// rule (each under one, every earlier one halved at least by the next), and
+// under 1 from the digits past the head. Scaling multiplies that by the
+// unit's femtoseconds (at most 3600 * 10^15 < 2^62) and by B^X, where
+// B^(X-1) < 2^96 (RefuseWhatCannotFit) gives B^X < 2^100 for B <= 16: under
+// 2^(2 + 62 + 100) = 2^164. A negative X divides instead, each of its at
+// most 1200 / 7 + 31 divisions adding under one unit to an error already
+// below 2^64. 2^168 leaves room and stays 2^102 below the finest offset
+// step (bit 270).
+constexpr int kErrorBits = 168;
+// Digits the approximation reads: those past d_k change z by less than
+// B^-k <= 2^-k, so k = F keeps their weight under one unit of V.
+constexpr int kHeadDigits = kFractionBits;
+// Below B^-1200 * unit every v rounds to zero ticks and offset 0.0: it is
+// at most 2^-1200 * 2^62 fs, under half the least subnormal 2^-1074.
 constexpr long kNegligiblePosition = -1200;
+// Exponents saturate here, far beyond both bounds that refuse or settle a
+// literal (v >= 2^96 and v < B^-1200 * unit), so the digit loop never wraps.
 constexpr long kSaturatedExponent = 1000000000;
+// B^(X-1) >= 2^(X-1) passes 2^96 for any X above this: no tick count holds
+// the value, whatever the base.
+constexpr long kOverflowingPosition = 200;
+static_assert(kFractionBits % 32 == 0, "V's fraction is a whole number of limbs");
+static_assert(kFractionBits - 1074 > kErrorBits, "the error stays below the finest offset step");
 // 10^27 < 2^90: the decimal route's divisors leave RoundedQuotient room.
 constexpr long kDecimalRoutePlaces = 27;
 // Significant digits the tiny route writes out for from_chars.
@@ -110,10 +135,10 @@ long SaturatedExponent(const LiteralNumber& number) {
 template <int Limbs>
 UniversalInteger ToInteger(const WideUnsigned<Limbs>& value, int fromBit) {
   if (value.HighestBit() >= fromBit + 96) ThrowOverflow();
-  const std::uint32_t words[3] = {value.Limb(fromBit / 32), value.Limb(fromBit / 32 + 1),
-                                  value.Limb(fromBit / 32 + 2)};
-  return IntegerInternals::Make(1, IntegerInternals::CountFromWords(words), words[0], words[1],
-                                words[2]);
+  const int limb = fromBit / 32;
+  return IntegerInternals::FromMagnitude(IntegerInternals::kPlus,
+                                         std::uint64_t{value.Limb(limb + 1)} << 32 | value.Limb(limb),
+                                         value.Limb(limb + 2));
 }
 
 // Builds the time from |v| = whole + fraction: fraction() and complement()
@@ -139,8 +164,8 @@ UniversalTime Assemble(const UniversalInteger& whole, bool fractionNonzero, bool
 
 // The power of ten a unit is in femtoseconds; false for min and hr.
 bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
-  if (unit < TimeUnit_fs || unit > TimeUnit_sec) return false;
-  exponent = 3L * unit;
+  if (!IsTimeUnit(unit) || Unit(unit).powerOfTen < 0) return false;
+  exponent = Unit(unit).powerOfTen;
   return true;
 }
 
@@ -149,8 +174,8 @@ bool DecimalUnitExponent(TimeUnit unit, long& exponent) {
 void UnitAsMultipleOfPowerOfTen(TimeUnit unit, std::uint32_t& multiple, long& exponent) {
   multiple = 1;
   if (DecimalUnitExponent(unit, exponent)) return;
-  multiple = unit == TimeUnit_min ? 60u : 3600u;
-  exponent = 3L * TimeUnit_sec;
+  multiple = static_cast<std::uint32_t>(Unit(unit).femtoseconds / kFemtosecondsPerSecond);
+  exponent = Unit(TimeUnit_sec).powerOfTen;
 }
 
 template <int Limbs>
@@ -194,7 +219,7 @@ class LiteralValue {
 
   // v >= B^(X-1): once that reaches 2^96 no tick count holds it.
   void RefuseWhatCannotFit() const {
-    if (position_ > 200) ThrowOverflow();
+    if (position_ > kOverflowingPosition) ThrowOverflow();
     Short lowest;
     lowest.SetLimb(0, 1);
     for (long step = 1; step < position_; ++step) {
@@ -312,6 +337,9 @@ class LiteralValue {
   // fits a limb at a time (each division's truncation costs under one unit
   // and earlier errors shrink by B^k), then times unit and B^X.
   Fixed Approximation() const {
+    // The error bound above assumes both: B^X < 2^100 and at most 1200
+    // digit positions of division.
+    assert(position_ <= kOverflowingPosition && position_ >= kNegligiblePosition);
     std::uint8_t head[kHeadDigits];
     long count = 0;
     digits_.ForEach([&](int digit) {
@@ -360,6 +388,7 @@ class LiteralValue {
   // which side of a midpoint the exact value lies when V cannot.
   template <typename BoundaryOrder>
   static double RoundFraction(const Fixed& x, BoundaryOrder&& boundaryOrder) {
+    assert(x.HighestBit() < kFractionBits);
     const int top = x.HighestBit();
     if (top < 0) return 0.0;
     // 53 significant bits, or fewer where subnormal offsets end at 2^-1074.

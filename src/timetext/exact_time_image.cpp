@@ -1,6 +1,7 @@
 #include "timetext/exact_time_image.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -38,8 +39,6 @@ bool ReadPlainTicks(const UniversalTime& time, std::uint32_t (&magnitude)[3]) {
   return true;
 }
 
-void WritePair(std::uint32_t pair, char* out) { std::memcpy(out, kDigitPairs + 2 * pair, 2); }
-
 void WriteDigits(const std::uint32_t (&magnitude)[3], TickDigits& digits) {
   char* const end = WriteDecimalDigits(magnitude, digits.text);
   std::memset(end, 0, kBlock);
@@ -52,32 +51,6 @@ void WriteDigits(const std::uint32_t (&magnitude)[3], TickDigits& digits) {
 char* CopyDigits(const char* from, int count, char* out) {
   std::memcpy(out, from, kBlock);
   return out + count;
-}
-
-// Zeros at the end of the digits, never counting the first digit, as
-// PrintToBuffer's compaction counts them. Byte by byte: the digits were just
-// stored two at a time, and a wider load across those stores would wait for
-// them to reach the cache.
-int TrailingZeros(const char* digits, int count) {
-  int zeros = 0;
-  const char* end = digits + count;
-  while (zeros + 1 < count && end[-zeros - 1] == '0') ++zeros;
-  return zeros;
-}
-
-// A whole number of units, its digits just written before end: more than
-// six trailing zeros become "e+N", N at most 28.
-char* CompactTrailingZeros(char* end, int zeros) {
-  if (zeros <= 6) return end;
-  end -= zeros;
-  *end++ = 'e';
-  *end++ = '+';
-  if (zeros >= 10) {
-    WritePair(static_cast<std::uint32_t>(zeros), end);
-    return end + 2;
-  }
-  *end++ = static_cast<char>('0' + zeros);
-  return end;
 }
 
 char* WriteWhole(const char* digits, int count, int zeros, char* out) {
@@ -104,12 +77,23 @@ TimeUnit UnitOfDigitCount(int count) {
 
 // The units' names after a space, each padded to one 8-byte store with its
 // terminator: the image has room past its text (kExactImageRoom).
-constexpr char kUnitImages[TimeUnit_sec + 1][8] = {" fs", " ps", " ns", " us", " ms", " sec"};
+using UnitImage = std::array<char, 8>;
+constexpr std::array<UnitImage, TimeUnit_sec + 1> kUnitImages = [] {
+  std::array<UnitImage, TimeUnit_sec + 1> images{};
+  for (int unit = 0; unit <= TimeUnit_sec; ++unit) {
+    UnitImage& image = images[static_cast<std::size_t>(unit)];
+    image[0] = ' ';
+    for (int index = 0; Unit(unit).text[index] != '\0'; ++index) {
+      image[static_cast<std::size_t>(index) + 1] = Unit(unit).text[index];
+    }
+  }
+  return images;
+}();
 
-void WriteUnit(TimeUnit unit, char* out) { std::memcpy(out, kUnitImages[unit], sizeof kUnitImages[unit]); }
+void WriteUnit(TimeUnit unit, char* out) { std::memcpy(out, kUnitImages[unit].data(), sizeof(UnitImage)); }
 
 // Femtoseconds per unit, fs to sec.
-constexpr std::uint64_t kUnitTicks[] = {1, 1000, 1000000, 1000000000, 1000000000000, 1000000000000000};
+constexpr std::uint64_t UnitTicks(int unit) { return Unit(unit).femtoseconds; }
 
 // Zeros at the end of a fraction's digits, just written before end, dropped:
 // the fraction is not zero, so a digit stops the scan.
@@ -129,7 +113,7 @@ char* WriteTickDigits(std::uint64_t value, char* out) {
 // with two digits at least ("1e-06").
 template <int kPlaces>
 char* WriteShortFraction(std::uint64_t ticks, char* out) {
-  if (ticks >= kUnitTicks[kPlaces / 3] / 10000) {  // exponent at most 4
+  if (ticks >= UnitTicks(kPlaces / 3) / 10000) {  // exponent at most 4
     *out++ = '0';
     *out++ = '.';
     return DropTrailingZeros(WriteFixedDigits(ticks, kPlaces, out));
@@ -153,8 +137,8 @@ char* WriteShortFraction(std::uint64_t ticks, char* out) {
 template <TimeUnit kUnit>
 char* WriteShortImage(std::uint64_t ticks, char* out) {
   constexpr int kPlaces = 3 * kUnit;
-  const std::uint64_t whole = ticks / kUnitTicks[kUnit];
-  const std::uint64_t rest = ticks % kUnitTicks[kUnit];
+  const std::uint64_t whole = ticks / UnitTicks(kUnit);
+  const std::uint64_t rest = ticks % UnitTicks(kUnit);
   if constexpr (kPlaces > 0) {
     if (whole == 0) return WriteShortFraction<kPlaces>(rest, out);
   }
@@ -164,7 +148,8 @@ char* WriteShortImage(std::uint64_t ticks, char* out) {
   return DropTrailingZeros(WriteFixedDigits(rest, kPlaces, end));
 }
 
-char* WriteShortImage(std::uint64_t ticks, TimeUnit unit, char* out) {
+// Inline: 8 instructions fewer per image ('image in automatic unit').
+inline char* WriteShortImage(std::uint64_t ticks, TimeUnit unit, char* out) {
   switch (unit) {
     case TimeUnit_fs: return WriteShortImage<TimeUnit_fs>(ticks, out);
     case TimeUnit_ps: return WriteShortImage<TimeUnit_ps>(ticks, out);
@@ -178,7 +163,7 @@ char* WriteShortImage(std::uint64_t ticks, TimeUnit unit, char* out) {
 // The unit the size of ticks (below 2^64, not zero) picks.
 TimeUnit UnitOfTicks(std::uint64_t ticks) {
   int unit = TimeUnit_fs;
-  while (unit < TimeUnit_sec && ticks >= kUnitTicks[unit + 1]) ++unit;
+  while (unit < TimeUnit_sec && ticks >= UnitTicks(unit + 1)) ++unit;
   return static_cast<TimeUnit>(unit);
 }
 

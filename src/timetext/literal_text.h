@@ -45,6 +45,11 @@ class LiteralText {
 inline bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 inline char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+// The index of the first character from index on that is not white space.
+inline long SkipSpace(const LiteralText& text, long index) {
+  while (IsAsciiSpace(text[index])) ++index;
+  return index;
+}
 
 }  // namespace universaltypes::detail
 

@@ -56,6 +56,9 @@ double RoundedQuotient(const Magnitude96& numerator, const Magnitude96& divisor)
   }
   const bool roundingBit = (bits & 1u) != 0;
   std::uint64_t mantissa = bits >> 1;
+  // Ties to even. The decimal literal route never meets a tie: a quotient
+  // below 1 over 10^k (k <= 27) that is exact in binary has at most k
+  // fractional bits, under the 54 a tie needs.
   if (roundingBit && (!rest.IsZero() || (mantissa & 1u) != 0)) ++mantissa;
   return std::ldexp(static_cast<double>(mantissa), -(exponent + 52));
 }

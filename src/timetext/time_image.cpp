@@ -19,10 +19,7 @@ char timeImage[4096];
 static_assert(sizeof timeImage >= kExactImageRoom);
 char tickImage[64];
 
-// More digits for the units whose fractions carry more femtoseconds.
-int PrecisionOf(TimeUnit unit) { return unit >= TimeUnit_sec ? 15 : 12; }
-
-}  // namespace
+int PrecisionOf(TimeUnit unit) { return Unit(unit).imagePrecision; }
 
 // Moves the whole units of fraction into quotient, leaving it in [0, 1).
 void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
@@ -93,6 +90,8 @@ char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
   if (!WriteExactImage(magnitude, unit, out)) WriteUnsignedImage(magnitude, unit, out);
   return timeImage;
 }
+
+}  // namespace
 
 }  // namespace universaltypes::detail
 

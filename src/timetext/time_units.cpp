@@ -8,28 +8,17 @@ namespace universaltypes::detail {
 
 namespace {
 
-constexpr double kUnitSizes[kUnitCount] = {1.0, 1000.0, 1.0e6, 1.0e9, 1.0e12, 1.0e15, 6.0e16, 3.6e18};
-constexpr std::uint32_t kFactorFromPrevious[kUnitCount] = {1, 1000, 1000, 1000, 1000, 1000, 60, 60};
-
 constexpr UniversalTime UnitFromFemtoseconds(std::uint64_t femtoseconds) {
-  const auto low = static_cast<std::uint32_t>(femtoseconds);
-  const auto high = static_cast<std::uint32_t>(femtoseconds >> 32);
-  const int count = high != 0 ? (high >= 0x10000u ? 4 : 3) : (low >= 0x10000u ? 2 : 1);
-  return TimeInternals::Make(
-      IntegerInternals::Make(1, static_cast<std::int16_t>(count), low, high, 0), 0.0);
+  return TimeInternals::Make(IntegerInternals::FromMagnitude(IntegerInternals::kPlus, femtoseconds, 0), 0.0);
 }
 
-// Each unit is the one before times its factor; built at compile time, so
-// they are valid before any static initialiser runs.
+// Built at compile time, so they are valid before any static initialiser
+// runs.
 constinit const UniversalTime kUnitConstants[kUnitCount] = {
-    UnitFromFemtoseconds(1ull),
-    UnitFromFemtoseconds(1000ull),
-    UnitFromFemtoseconds(1000000ull),
-    UnitFromFemtoseconds(1000000000ull),
-    UnitFromFemtoseconds(1000000000000ull),
-    UnitFromFemtoseconds(1000000000000000ull),
-    UnitFromFemtoseconds(60000000000000000ull),
-    UnitFromFemtoseconds(3600000000000000000ull),
+    UnitFromFemtoseconds(kUnits[0].femtoseconds), UnitFromFemtoseconds(kUnits[1].femtoseconds),
+    UnitFromFemtoseconds(kUnits[2].femtoseconds), UnitFromFemtoseconds(kUnits[3].femtoseconds),
+    UnitFromFemtoseconds(kUnits[4].femtoseconds), UnitFromFemtoseconds(kUnits[5].femtoseconds),
+    UnitFromFemtoseconds(kUnits[6].femtoseconds), UnitFromFemtoseconds(kUnits[7].femtoseconds),
 };
 
 // Case-insensitive comparison of `length` characters that stops at the end
@@ -39,11 +28,6 @@ bool NameAt(const LiteralText& text, long position, const char* name, int length
     if (AsciiLower(text[position + i]) != name[i]) return false;
   }
   return true;
-}
-
-long SkipSpace(const LiteralText& text, long index) {
-  while (IsAsciiSpace(text[index])) ++index;
-  return index;
 }
 
 // Walks a word; reports whether it held "s", "m" or "h", the letters every
@@ -60,11 +44,15 @@ long WalkWord(const LiteralText& text, long index, bool& hasUnitLetter) {
 }  // namespace
 
 const UniversalTime& UnitConstant(TimeUnit unit) { return kUnitConstants[unit]; }
-double UnitSize(TimeUnit unit) { return kUnitSizes[unit]; }
+double UnitSize(TimeUnit unit) { return static_cast<double>(Unit(unit).femtoseconds); }
 
 UnitFactors FactorsOf(TimeUnit unit) {
   UnitFactors result{0, {}};
-  for (int step = 1; step <= unit; ++step) result.factors[result.count++] = kFactorFromPrevious[step];
+  for (int step = 1; step <= unit; ++step) {
+    // Each step's factor is 1000 or 60, so a product of factors of at most
+    // 1000 covers every unit.
+    result.factors[result.count++] = static_cast<std::uint32_t>(Unit(step).femtoseconds / Unit(step - 1).femtoseconds);
+  }
   return result;
 }
 
@@ -91,7 +79,7 @@ TimeUnit FindUnit(const LiteralText& text, UTypes_StatusCode& status, int& posit
   for (; index >= 0 && matched < 0; --index) {
     if (IsAsciiSpace(text[index])) continue;
     for (int unit = 0; unit < kUnitCount && matched < 0; ++unit) {
-      if (NameAt(text, index, kUnitTexts[unit], static_cast<int>(std::strlen(kUnitTexts[unit])))) {
+      if (NameAt(text, index, Unit(unit).text, static_cast<int>(std::strlen(Unit(unit).text)))) {
         matched = unit;
       }
     }
@@ -100,7 +88,7 @@ TimeUnit FindUnit(const LiteralText& text, UTypes_StatusCode& status, int& posit
   position = static_cast<int>(index);
   if (matched < 0) return TimeUnit_fs;
   const auto unit = static_cast<TimeUnit>(matched);
-  const long after = index + static_cast<long>(std::strlen(kUnitTexts[matched]));
+  const long after = index + static_cast<long>(std::strlen(Unit(matched).text));
   if (text[after] != '\0' && !IsAsciiSpace(text[after])) return unit;
   if (index > 0 && !IsAsciiSpace(text[index - 1])) return unit;
   while (index > 0 && IsAsciiSpace(text[index - 1])) --index;

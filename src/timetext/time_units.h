@@ -5,15 +5,13 @@
 #include <cstdint>
 
 #include "timetext/literal_text.h"
+#include "timetext/unit_table.h"
 #include "universaltypes/time_text.h"
 
 namespace universaltypes::detail {
 
-inline constexpr int kUnitCount = 8;
-inline constexpr const char* kUnitTexts[kUnitCount] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
-
 inline bool IsTimeUnit(int unit) { return unit >= 0 && unit < kUnitCount; }
-inline const char* UnitText(TimeUnit unit) { return kUnitTexts[unit]; }
+inline const char* UnitText(TimeUnit unit) { return Unit(unit).text; }
 // One unit as a time: ticks = femtoseconds per unit, offset 0.0.
 const UniversalTime& UnitConstant(TimeUnit unit);
 // Femtoseconds per unit, exact in a double.

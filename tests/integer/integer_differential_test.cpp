@@ -11,7 +11,7 @@
 #include <cstring>
 #include <random>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "support/test_scale.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <random>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "support/test_scale.h"
 
 namespace {

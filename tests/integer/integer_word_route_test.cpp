@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "integer/integer_internals.h"
 #include "time/time_internals.h"
 #include "support/test_scale.h"

@@ -12,7 +12,7 @@
 #include <random>
 #include <string>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "universaltypes/time_text.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <random>
 #include <string>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "support/test_scale.h"
 #include "universaltypes/time_text.h"
 
@@ -22,24 +22,6 @@ namespace {
 
 constexpr std::uint64_t kSeed = 0xCA201CA1;
 constexpr long kCases = 20000;
-
-UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
-  UniversalTime time;
-  std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
-  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof ticks, &offset, sizeof offset);
-  return time;
-}
-
-int DigitCount(const std::uint32_t (&words)[3]) {
-  return ExactDigitCount(static_cast<u128>(words[2]) << 64 | static_cast<u128>(words[1]) << 32 | words[0]);
-}
-
-bool IsCanonical(const UniversalInteger& integer) {
-  const Fields fields = FieldsOf(integer);
-  if (fields.sign != 1 && fields.sign != -1) return false;
-  if (fields.count != DigitCount(fields.words)) return false;
-  return fields.count != 0 || fields.sign == 1;
-}
 
 bool IsCanonical(const UniversalTime& time) {
   const double offset = time.Get_OffsetTime();
@@ -117,7 +99,7 @@ class Source {
 bool IsSignedZero(const UniversalTime&) { return false; }
 bool IsSignedZero(const UniversalInteger& integer) {
   const Fields fields = FieldsOf(integer);
-  return fields.sign == -1 && fields.count == 0 && DigitCount(fields.words) == 0;
+  return fields.sign == -1 && fields.count == 0 && MagnitudeOf(fields) == 0;
 }
 
 template <typename Record, typename Call>

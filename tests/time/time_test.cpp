@@ -10,7 +10,7 @@
 #include <limits>
 #include <random>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "support/test_scale.h"
 #include "universaltypes/universal_time.h"
 

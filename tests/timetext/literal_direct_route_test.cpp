@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "support/test_scale.h"
 #include "timetext/direct_literal.h"
 #include "universaltypes/time_text.h"

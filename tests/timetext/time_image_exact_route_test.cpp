@@ -13,7 +13,7 @@
 #include <random>
 #include <string>
 
-#include "integer/int128_model.h"
+#include "support/int128_model.h"
 #include "support/test_scale.h"
 #include "universaltypes/time_text.h"
 
@@ -42,15 +42,6 @@ std::string Describe(const Case& c) {
   std::snprintf(offset, sizeof offset, "%a", c.offset);
   return ToString(Normalised(c.sign, c.magnitude)) + " fs, offset " + offset + ", unit " +
          (c.unit == kAutomatic ? std::string("automatic") : kUnitNames[c.unit]);
-}
-
-// The 24 bytes a host hands in: the tick record, then the offset's bytes.
-UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
-  static_assert(sizeof(UniversalTime) == sizeof ticks + sizeof offset);
-  UniversalTime time;
-  std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
-  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof ticks, &offset, sizeof offset);
-  return time;
 }
 
 UniversalTime TimeOf(const Case& c) { return TimeRecord(I(c.magnitude, c.sign), c.offset); }

@@ -1,12 +1,14 @@
 // A fixed-width unsigned integer on 32-bit limbs, least significant first,
-// for the literal parser's exact arithmetic. Only what the parser needs:
+// for the literal routes' exact fixed-point arithmetic. Only what the parser needs:
 // small multiplications and divisions, comparison, subtraction and bit
 // access. Portable to targets without a 128-bit type; never allocates.
-#ifndef UNIVERSALTYPES_SRC_TIMETEXT_WIDE_UNSIGNED_H
-#define UNIVERSALTYPES_SRC_TIMETEXT_WIDE_UNSIGNED_H
+#ifndef UNIVERSALTYPES_SRC_INTEGER_WIDE_UNSIGNED_H
+#define UNIVERSALTYPES_SRC_INTEGER_WIDE_UNSIGNED_H
 
 #include <bit>
 #include <cstdint>
+
+#include "integer/wide_words.h"
 
 namespace universaltypes::detail {
 
@@ -40,13 +42,7 @@ class WideUnsigned {
   std::uint32_t DivideSmall(std::uint32_t divisor) {
     int top = Limbs - 1;
     while (top >= 0 && limbs_[top] == 0) --top;
-    std::uint64_t rest = 0;
-    for (int index = top; index >= 0; --index) {
-      const std::uint64_t window = (rest << 32) | limbs_[index];
-      limbs_[index] = static_cast<std::uint32_t>(window / divisor);
-      rest = window % divisor;
-    }
-    return static_cast<std::uint32_t>(rest);
+    return DivideLimbs(limbs_, top, divisor);
   }
 
   int Compare(const WideUnsigned& other) const {

@@ -2,15 +2,17 @@
 // __int128, and the bridge to and from the library's record through the
 // integer array form (so the tests read every field the host would see).
 // The fuzz targets build on it too.
-#ifndef UNIVERSALTYPES_TESTS_INTEGER_INT128_MODEL_H
-#define UNIVERSALTYPES_TESTS_INTEGER_INT128_MODEL_H
+#ifndef UNIVERSALTYPES_TESTS_SUPPORT_INT128_MODEL_H
+#define UNIVERSALTYPES_TESTS_SUPPORT_INT128_MODEL_H
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "support/int128.h"
 #include "universaltypes/universal_integer.h"
+#include "universaltypes/universal_time.h"
 
 inline constexpr u128 kMax96 = (u128{1} << 96) - 1;
 
@@ -52,6 +54,28 @@ inline Fields FieldsOf(const UniversalInteger& record) {
   return {ints[0], ints[1],
           {static_cast<std::uint32_t>(ints[2]), static_cast<std::uint32_t>(ints[3]),
            static_cast<std::uint32_t>(ints[4])}};
+}
+
+inline u128 MagnitudeOf(const Fields& fields) {
+  return u128{fields.words[2]} << 64 | u128{fields.words[1]} << 32 | u128{fields.words[0]};
+}
+
+// The integer invariants every result keeps: sign +1 or -1, the words' own
+// digit count (so uncovered words are zero), zero as +0.
+inline bool IsCanonical(const UniversalInteger& record) {
+  const Fields fields = FieldsOf(record);
+  const u128 magnitude = MagnitudeOf(fields);
+  return (fields.sign == 1 || (fields.sign == -1 && magnitude != 0)) &&
+         fields.count == ExactDigitCount(magnitude);
+}
+
+// The 24 bytes a host hands in: the tick record, then the offset's bytes.
+inline UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
+  static_assert(sizeof(UniversalTime) == sizeof ticks + sizeof offset);
+  UniversalTime time;
+  std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
+  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof ticks, &offset, sizeof offset);
+  return time;
 }
 
 // The record the library must produce for a model value: exact count,
