@@ -77,9 +77,9 @@ UTYPES_API UniversalTime Add_Integer(UniversalTime unit, int base, const char* t
 
 // The image of time in unit ('1.5 ns'); a unit outside 0..7 gives status
 // UTypes_Error and an empty image. Throws UTypes_Overflow when the image's
-// whole units, or the magnitude of the time, would pass 2^96 - 1: a tick
-// count of 2^96 - 1 in fs whose fraction rounds up to a whole unit, or a
-// record whose offset no operation makes (1e300, an infinity). operator
+// whole units, or a negative time's femtoseconds, would pass 2^96 - 1: a
+// tick count of 2^96 - 1 in fs whose fraction rounds up to a whole unit, or
+// a record whose offset no operation makes (1e300, an infinity). operator
 // const char* throws likewise.
 UTYPES_API char* TimeTickValueToString(const UniversalTime& time, TimeUnit unit,
                                        UTypes_StatusCode& status);
