@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <map>
 #include <random>
 #include <string>
@@ -100,8 +101,18 @@ Call Into(Apply) {
   };
 }
 
+// Every relation of left to right, one bit each.
+template <typename Left, typename Right>
+int Relations(const Left* left, const Right* right,
+              std::initializer_list<int (*)(const Left*, const Right*)> relations) {
+  int bits = 0, bit = 0;
+  for (const auto relation : relations) bits |= relation(left, right) << bit++;
+  return bits;
+}
+
 #define INTO(Result, expression) Into<Result>([](const Operands& o, Result* r) { return expression; })
-#define RELATION(expression) [](const Operands& o, std::string& bytes) { Append(bytes, expression); }
+#define RELATIONS(left, right, ...) \
+  [](const Operands& o, std::string& bytes) { Append(bytes, Relations(left, right, __VA_ARGS__)); }
 
 const std::map<std::string, Call>& Calls() {
   static const std::map<std::string, Call> calls = {
@@ -123,14 +134,12 @@ const std::map<std::string, Call>& Calls() {
          Append(bytes, remainder);
        }},
       {"IntegerRelations",
-       RELATION((UniversalIntegerEqualsUniversalInteger(&o.a, &o.b) << 0 |
-                 UniversalIntegerNotEqualUniversalInteger(&o.a, &o.b) << 1 |
-                 UniversalIntegerLessThanUniversalInteger(&o.a, &o.b) << 2 |
-                 UniversalIntegerLessEqualUniversalInteger(&o.a, &o.b) << 3 |
-                 UniversalIntegerGreaterThanUniversalInteger(&o.a, &o.b) << 4 |
-                 UniversalIntegerGreaterEqualUniversalInteger(&o.a, &o.b) << 5 |
-                 UniversalIntegerMagnitudeLessThanUniversalInteger(&o.a, &o.b) << 6 |
-                 UniversalIntegerMagnitudeGreaterThanUniversalInteger(&o.a, &o.b) << 7))},
+       RELATIONS(&o.a, &o.b,
+                 {UniversalIntegerEqualsUniversalInteger, UniversalIntegerNotEqualUniversalInteger,
+                  UniversalIntegerLessThanUniversalInteger, UniversalIntegerLessEqualUniversalInteger,
+                  UniversalIntegerGreaterThanUniversalInteger, UniversalIntegerGreaterEqualUniversalInteger,
+                  UniversalIntegerMagnitudeLessThanUniversalInteger,
+                  UniversalIntegerMagnitudeGreaterThanUniversalInteger})},
       {"RealArithmetic",
        [](const Operands& o, std::string& bytes) {
          UniversalReal r[6];
@@ -143,22 +152,20 @@ const std::map<std::string, Call>& Calls() {
          Append(bytes, r);
        }},
       {"RealRelations",
-       RELATION((UniversalRealEqualsUniversalReal(&o.x, &o.y) << 0 | UniversalRealNotEqualUniversalReal(&o.x, &o.y) << 1 |
-                 UniversalRealLessThanUniversalReal(&o.x, &o.y) << 2 |
-                 UniversalRealLessEqualUniversalReal(&o.x, &o.y) << 3 |
-                 UniversalRealGreaterThanUniversalReal(&o.x, &o.y) << 4 |
-                 UniversalRealGreaterEqualUniversalReal(&o.x, &o.y) << 5))},
+       RELATIONS(&o.x, &o.y,
+                 {UniversalRealEqualsUniversalReal, UniversalRealNotEqualUniversalReal,
+                  UniversalRealLessThanUniversalReal, UniversalRealLessEqualUniversalReal,
+                  UniversalRealGreaterThanUniversalReal, UniversalRealGreaterEqualUniversalReal})},
       {"TimeRelations",
-       RELATION((UniversalTimeEqualsUniversalTime(&o.s, &o.t) << 0 | UniversalTimeNotEqualUniversalTime(&o.s, &o.t) << 1 |
-                 UniversalTimeLessThanUniversalTime(&o.s, &o.t) << 2 |
-                 UniversalTimeLessEqualUniversalTime(&o.s, &o.t) << 3 |
-                 UniversalTimeGreaterThanUniversalTime(&o.s, &o.t) << 4 |
-                 UniversalTimeGreaterEqualUniversalTime(&o.s, &o.t) << 5 |
-                 UniversalTimeEqualsUniversalInteger(&o.s, &o.a) << 6 |
-                 UniversalTimeLessThanUniversalInteger(&o.s, &o.a) << 7 |
-                 UniversalTimeLessEqualUniversalInteger(&o.s, &o.a) << 8 |
-                 UniversalTimeGreaterThanUniversalInteger(&o.s, &o.a) << 9 |
-                 UniversalTimeGreaterEqualUniversalInteger(&o.s, &o.a) << 10))},
+       RELATIONS(&o.s, &o.t,
+                 {UniversalTimeEqualsUniversalTime, UniversalTimeNotEqualUniversalTime,
+                  UniversalTimeLessThanUniversalTime, UniversalTimeLessEqualUniversalTime,
+                  UniversalTimeGreaterThanUniversalTime, UniversalTimeGreaterEqualUniversalTime})},
+      {"TimeIntegerRelations",
+       RELATIONS(&o.s, &o.a,
+                 {UniversalTimeEqualsUniversalInteger, UniversalTimeLessThanUniversalInteger,
+                  UniversalTimeLessEqualUniversalInteger, UniversalTimeGreaterThanUniversalInteger,
+                  UniversalTimeGreaterEqualUniversalInteger})},
       {"TimeConversions",
        [](const Operands& o, std::string& bytes) {
          int ints[5];
