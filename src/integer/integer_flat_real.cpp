@@ -1,5 +1,6 @@
 // The two integer-by-real exports: decorated names, status results, outputs
 // written only on success.
+#include "integer/integer_internals.h"
 #include "status/flat_call.h"
 #include "universaltypes/universal_integer.h"
 
@@ -8,9 +9,11 @@ UTypes_StatusCode UniversalIntegerTimesDouble(UniversalInteger integer, double f
                                               UniversalReal* remainder) {
   if (product == nullptr || remainder == nullptr) return UTypes_Error;
   try {
-    const UniversalInteger result = integer * factor;
+    // The remainder of this product, not whatever the shared word holds by now.
+    double dropped = 0.0;
+    const UniversalInteger result = IntegerInternals::ScaledByReal(integer, factor, dropped);
     *product = result;
-    *remainder = UniversalInteger::Get_Remainder();
+    *remainder = UniversalReal(dropped);
     return UTypes_OK;
   } catch (const UTypes_StatusCodeException& exception) {
     return exception.Get_StatusCode();

@@ -16,6 +16,7 @@
 #include <type_traits>
 
 #include "integer/wide_words.h"
+#include "status/shared_word.h"
 #include "universaltypes/universal_integer.h"
 
 struct IntegerInternals {
@@ -75,10 +76,19 @@ struct IntegerInternals {
   // Every overflow goes through here: the status word reads 1 afterwards,
   // whether the overflow is thrown (the class operators) or returned as a
   // status (the flat calls' routes that never throw).
-  static void NoteOverflow() { UniversalInteger::_status = UniversalInteger::Status_Error; }
+  static void NoteOverflow() { SetStatus(UniversalInteger::Status_Error); }
+  static void SetStatus(UniversalInteger::StatusCodes status) {
+    universaltypes::detail::StoreShared(UniversalInteger::_status, status);
+  }
   [[noreturn, gnu::cold, gnu::noinline]] static void ThrowOverflowNoted() {
     throw UTypes_StatusCodeException(UTypes_Overflow);
   }
+  // value * factor as operator*(double) computes it, publishing the dropped
+  // fraction to the remainder real as it does, and handing the same fraction
+  // back in dropped: callers read it there, never from the shared word,
+  // which another thread's product may have overwritten since.
+  static UniversalInteger ScaledByReal(const UniversalInteger& value, double factor, double& dropped);
+
   [[noreturn]] static void ThrowOverflow() {
     NoteOverflow();
     ThrowOverflowNoted();

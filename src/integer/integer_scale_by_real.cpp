@@ -2,7 +2,9 @@
 // applied exactly; its fraction digit by digit in doubles, from the top digit
 // down, each digit's dropped fraction carried into the next. The fraction of
 // the whole product that truncation drops is kept in the remainder real.
+#include <atomic>
 #include <cmath>
+#include <cstddef>
 
 #include "integer/integer_internals.h"
 #include "integer/split_integer_and_fraction.h"
@@ -10,11 +12,20 @@
 
 namespace {
 
-// Process-wide and unsynchronised, as hosts expect: the last product wins.
-constinit UniversalReal remainderReal = RealInternals::Make(0.0);
+// Process-wide, as hosts expect: the last product wins. Aligned for the
+// atomic access of its double, which a 32-bit x86 record aligns to 4 only.
+constexpr std::size_t kRemainderAlignment = std::atomic_ref<double>::required_alignment;
+alignas(kRemainderAlignment) constinit UniversalReal remainderReal = RealInternals::Make(0.0);
+
+void PublishRemainder(double dropped) {
+  universaltypes::detail::StoreShared<double, kRemainderAlignment>(RealInternals::ValueWord(remainderReal),
+                                                                   dropped);
+}
 
 }  // namespace
 
+// A host reads the object itself; one that reads it while another thread
+// multiplies sees either product's remainder.
 const UniversalReal& UniversalInteger::Get_Remainder() { return remainderReal; }
 
 namespace {
@@ -47,14 +58,15 @@ FractionalProduct MultiplyByFraction(const UniversalInteger& magnitude, double f
 
 }  // namespace
 
-UniversalInteger UniversalInteger::operator*(double factor) const {
+UniversalInteger IntegerInternals::ScaledByReal(const UniversalInteger& value, double factor, double& dropped) {
   if (std::isnan(factor)) throw UTypes_StatusCodeException(UTypes_Error);
-  const UniversalInteger magnitude = IntegerInternals::InShortDigitForm(*this);
+  const UniversalInteger magnitude = InShortDigitForm(value);
   if (magnitude._count == 0) {
     // Zero times any finite real is zero; times an infinity it has no value.
     if (std::isinf(factor)) throw UTypes_StatusCodeException(UTypes_Error);
-    remainderReal = 0.0;
-    return _zero;
+    dropped = 0.0;
+    PublishRemainder(dropped);
+    return UniversalInteger::_zero;
   }
   double integerPart = 0.0;
   const double fraction =
@@ -62,17 +74,23 @@ UniversalInteger UniversalInteger::operator*(double factor) const {
 
   // The remainder is set first, so it is updated even when the sum overflows.
   const FractionalProduct fractional = MultiplyByFraction(magnitude, fraction);
-  remainderReal = fractional.droppedFraction;
+  dropped = fractional.droppedFraction;
+  PublishRemainder(dropped);
 
   // An integer part of 2^96 or more (an infinity included) overflows here.
-  UniversalInteger product = IntegerInternals::CheckedMagnitudeProduct(
-      *this, UniversalInteger(UniversalReal(integerPart)));
-  product += IntegerInternals::FromExtended(fractional.digits, IntegerInternals::kPlus);
+  UniversalInteger product =
+      CheckedMagnitudeProduct(value, UniversalInteger(UniversalReal(integerPart)));
+  product += FromExtended(fractional.digits, kPlus);
 
-  if (product._count == 0) return _zero;
+  if (product._count == 0) return UniversalInteger::_zero;
   // A negative zero factor does not negate.
-  product._sign = static_cast<std::int16_t>(factor < 0 ? -_sign : _sign);
+  product._sign = static_cast<std::int16_t>(factor < 0 ? -value._sign : value._sign);
   return product;
+}
+
+UniversalInteger UniversalInteger::operator*(double factor) const {
+  double dropped = 0.0;
+  return IntegerInternals::ScaledByReal(*this, factor, dropped);
 }
 
 UniversalInteger UniversalInteger::operator*(const UniversalReal& factor) const {

@@ -34,7 +34,7 @@ UniversalInteger::UniversalInteger(int value) : UniversalInteger(_zero) {
 }
 
 UniversalInteger::UniversalInteger(UniversalIntegerChoice choice) : UniversalInteger(_zero) {
-  _status = Status_OK;
+  IntegerInternals::SetStatus(Status_OK);
   switch (choice) {
     case IntegerHighChoice:
       *this = IntegerHigh;
@@ -45,7 +45,7 @@ UniversalInteger::UniversalInteger(UniversalIntegerChoice choice) : UniversalInt
     default:
       // Unknown choice: the status word says so; the record stays a defined
       // zero rather than indeterminate bytes.
-      _status = Status_Error;
+      IntegerInternals::SetStatus(Status_Error);
       break;
   }
 }
@@ -65,7 +65,7 @@ void UniversalInteger::ConvertUniversalIntegerToInts(int* ints) const {
 const UniversalInteger& UniversalInteger::Get_TheConstantZero() { return _zero; }
 const UniversalInteger& UniversalInteger::Get_TheConstantOne() { return _one; }
 MachineEndian_t UniversalInteger::Get_MachineEndian() { return _machineEndian; }
-UniversalInteger::StatusCodes UniversalInteger::Status() { return _status; }
+UniversalInteger::StatusCodes UniversalInteger::Status() { return universaltypes::detail::LoadShared(_status); }
 
 void UniversalInteger::ToggleBetweenShortAndIntDigits() {
   if (_machineEndian == LittleEndian) return;

@@ -13,6 +13,7 @@ struct RealInternals {
     return UniversalReal(value, UniversalReal::ConstantTag{});
   }
   static double Value(const UniversalReal& real) { return real._value; }
+  static double& ValueWord(UniversalReal& real) { return real._value; }
 
   static void CheckLayout() {
     static_assert(std::is_trivially_copyable_v<UniversalReal>);

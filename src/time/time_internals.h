@@ -31,7 +31,10 @@ struct TimeInternals {
     SetOffset(time, offset);
     return time;
   }
-  static bool AnalogExists() { return UniversalTime::_analogExists; }
+  static bool AnalogExists() { return universaltypes::detail::LoadShared(UniversalTime::_analogExists); }
+  static void SetAnalogExists(bool analogExists) {
+    universaltypes::detail::StoreShared(UniversalTime::_analogExists, analogExists);
+  }
 
   // Whole femtoseconds of the offset move into the ticks: a negative offset
   // borrows 1 - trunc(offset) (so -2.0 borrows 3 and leaves 1.0), then an

@@ -14,8 +14,8 @@ namespace {
 // ticks + 0.5, not -1 + 0.5).
 UniversalTime ScaledByReal(const UniversalTime& time, double factor, double scaledOffset) {
   const UniversalInteger& ticks = TimeInternals::Ticks(time);
-  const UniversalInteger product = ticks * factor;
-  const double dropped = UniversalInteger::Get_Remainder();
+  double dropped = 0.0;
+  const UniversalInteger product = IntegerInternals::ScaledByReal(ticks, factor, dropped);
   const bool negative = (ticks < UniversalInteger::Get_TheConstantZero()) != (factor < 0);
   return TimeInternals::Normalized(product, scaledOffset + (negative ? -dropped : dropped));
 }

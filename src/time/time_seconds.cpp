@@ -49,7 +49,7 @@ UniversalTime::UniversalTime(const UniversalReal& seconds) : UniversalTime(_zero
 
 UniversalReal UniversalTime::UniversalToRealTime() const {
   double femtoseconds = UniversalReal(_physicalTime);
-  if (_analogExists) femtoseconds = static_cast<double>(_offsetTime) + femtoseconds;
+  if (TimeInternals::AnalogExists()) femtoseconds = static_cast<double>(_offsetTime) + femtoseconds;
   double seconds = femtoseconds / kFemtosecondsPerSecond;
   if (std::fabs(seconds) * kFemtosecondsPerSecond < std::fabs(femtoseconds)) seconds *= kOneUlpUp;
   return seconds;

@@ -51,8 +51,8 @@ void UniversalTime::CopyMemory(unsigned char* const buffer, int& position) const
   position += static_cast<int>(sizeof *this);
 }
 
-void UniversalTime::Set_AnalogExists(bool analogExists) { _analogExists = analogExists; }
-bool UniversalTime::Get_AnalogExists() { return _analogExists; }
+void UniversalTime::Set_AnalogExists(bool analogExists) { TimeInternals::SetAnalogExists(analogExists); }
+bool UniversalTime::Get_AnalogExists() { return TimeInternals::AnalogExists(); }
 const UniversalTime& UniversalTime::Get_TheConstantZero() { return _zero; }
 const UniversalTime& UniversalTime::Get_TheConstantTickLow() { return TickLow; }
 const UniversalTime& UniversalTime::Get_TheConstantTickHigh() { return TickHigh; }

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "status/shared_word.h"
 #include "timetext/literal_text.h"
 #include "universaltypes/status.h"
 
@@ -40,11 +41,11 @@ inline int DigitValue(char c, char next, int base) {
 
 bool IsBasedNumber(const LiteralText& text, long start, long end, bool basedLiteralsDisabled);
 
-// The process-wide based-literal switch: unsynchronised, as hosts expect.
-// Read inline: every parse reads it.
+// The process-wide based-literal switch, as hosts expect: the last writer
+// wins. Read inline: every parse reads it.
 extern bool basedLiteralsDisabled;
-inline bool BasedLiteralsDisabled() { return basedLiteralsDisabled; }
-inline void DisableBasedLiterals(bool disable) { basedLiteralsDisabled = disable; }
+inline bool BasedLiteralsDisabled() { return LoadShared(basedLiteralsDisabled); }
+inline void DisableBasedLiterals(bool disable) { StoreShared(basedLiteralsDisabled, disable); }
 
 // A run of digits and single underscores: [begin, end) in the text.
 struct DigitRun {

@@ -97,19 +97,28 @@ char* ImageInUnit(const UniversalTime& time, TimeUnit unit) {
 
 using namespace universaltypes::detail;
 
+namespace {
+
+// What a call that has nothing to print gives: UTypes_Error and an empty image.
+char* RefusedImage(UTypes_StatusCode& status) {
+  status = UTypes_Error;
+  timeImage[0] = '\0';
+  return timeImage;
+}
+
+}  // namespace
+
 char* TimeTickValueToString(const UniversalTime& time, TimeUnit unit, UTypes_StatusCode& status) {
-  if (!IsTimeUnit(unit)) {
-    status = UTypes_Error;
-    timeImage[0] = '\0';
-    return timeImage;
-  }
+  if (!IsTimeUnit(unit)) return RefusedImage(status);
   status = UTypes_OK;
   return ImageInUnit(time, unit);
 }
 
 char* TimeTickValueToString_CF(int* ticks, TimeUnit unit, UTypes_StatusCode& status) {
+  // No array is no time, as the counted parser treats a null text.
+  if (ticks == nullptr) return RefusedImage(status);
   UniversalTime time;
-  if (ticks != nullptr) time.ConvertIntsToUniversalTime(ticks);
+  time.ConvertIntsToUniversalTime(ticks);
   return TimeTickValueToString(time, unit, status);
 }
 

@@ -120,14 +120,14 @@ UniversalTime TimeValueFromTimeString(const char* text, UTypes_StatusCode& statu
 
 void TimeValueFromTimeString_CF(const char* text, int length, int*& ticks,
                                 UTypes_StatusCode& status) {
-  // Based literals stay off for the call and are on again afterwards, also
-  // when an exception passes out, and also for a call that parses nothing (a
-  // null text or a negative length): hosts count on the switch being clear
-  // after every call.
-  struct BasedLiteralsOff {
-    BasedLiteralsOff() { DisableBasedLiterals(true); }
-    ~BasedLiteralsOff() { DisableBasedLiterals(false); }
-  } off;
+  // Based literals are off for this parse alone: the parser is told so, and
+  // the process-wide switch, which parses on other threads read meanwhile,
+  // is not touched during the call. It is clear afterwards, also when an
+  // exception passes out and also for a call that parses nothing (a null
+  // text or a negative length): hosts count on that after every call.
+  struct BasedLiteralsOnAfterwards {
+    ~BasedLiteralsOnAfterwards() { DisableBasedLiterals(false); }
+  } clearAfterwards;
   UniversalTime value;
   status = UTypes_Error;
   if (text != nullptr && length >= 0) value = ParseTimeLiteral(LiteralText(text, length), status, true);

@@ -157,6 +157,25 @@ TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
   EXPECT_EQ(unit, TimeUnit_hr);
 }
 
+// An offset no operation makes, beyond the 96-bit range, has no image: both
+// image calls throw the documented overflow. A NaN offset prints no fraction.
+TEST(BadTimeRecords, ImagesOfOffsetsBeyondTheRangeThrowOverflow) {
+  for (const double offset : {1e300, -1e300, kInfinity, -kInfinity}) {
+    UniversalTime time(7);
+    std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof(UniversalInteger), &offset, sizeof offset);
+    UTypes_StatusCode status = UTypes_Error;
+    for (const TimeUnit unit : {TimeUnit_fs, TimeUnit_hr}) {
+      EXPECT_THROW(TimeTickValueToString(time, unit, status), UTypes_StatusCodeException) << offset << " " << unit;
+    }
+    EXPECT_THROW(static_cast<void>(static_cast<const char*>(time)), UTypes_StatusCodeException) << offset;
+  }
+  UniversalTime time(7);
+  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof(UniversalInteger), &kNan, sizeof kNan);
+  UTypes_StatusCode status = UTypes_Error;
+  EXPECT_STREQ(TimeTickValueToString(time, TimeUnit_fs, status), "7 fs");
+  EXPECT_EQ(status, UTypes_OK);
+}
+
 // ---- NaN and infinite operands, divisions by zero
 
 const UniversalInteger kFive(5), kZero, kNegativeZero = RawRecord(-1, 0, 0);
@@ -257,6 +276,9 @@ TEST(BadOperands, NullRecordsAreRefused) {
   EXPECT_EQ(UniversalTimeNotEqualUniversalTime(nullptr, &time), 0);
   EXPECT_EQ(Get_OffsetTime(nullptr), 0.0);
   EXPECT_STREQ(PhysicalTimeTickImage(nullptr), "");
+  UTypes_StatusCode status = UTypes_OK;
+  EXPECT_STREQ(TimeTickValueToString_CF(nullptr, TimeUnit_ns, status), "");
+  EXPECT_EQ(status, UTypes_Error);
   ConvertUniversalTimeToInts(&time, nullptr);  // does nothing
   integer.ToHexString(nullptr);
 }

@@ -1,0 +1,271 @@
+// Results never depend on what runs beside them: threads, each on its own
+// random records, make every flat arithmetic, comparison, conversion and
+// scaling call and both literal parsers, and every result must match, byte
+// for byte, the same call made alone beforehand. The analog flag is set
+// before the threads start, once for each setting. (The image calls share
+// their buffers by design and are left out.)
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <initializer_list>
+#include <map>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "support/test_scale.h"
+#include "universaltypes/flat.h"
+#include "universaltypes/time_text.h"
+
+namespace {
+
+constexpr std::uint64_t kSeed = 0x7412EAD5;
+constexpr int kThreads = 4;
+constexpr long kRecordsPerThread = 5000;
+constexpr int kRounds = 4;
+
+struct Operands {
+  UniversalInteger a, b;
+  UniversalTime s, t;
+  UniversalReal x, y;
+  int n;
+  double d;
+  std::string literal;
+};
+
+class OperandSource {
+ public:
+  explicit OperandSource(std::uint64_t seed) : random_(seed) {}
+
+  Operands Next() {
+    Operands o{Integer(), Integer(), Time(), Time(), UniversalReal(Real()), UniversalReal(Real()),
+               static_cast<int>(random_() % 2001) - 1000, Real(), Literal()};
+    if (o.n == 0) o.n = 7;
+    return o;
+  }
+
+ private:
+  // Canonical, of any width up to 80 bits, so products may overflow or not.
+  UniversalInteger Integer() {
+    const int width = static_cast<int>(random_() % 81);
+    int ints[5] = {1, 0, 0, 0, 0};
+    for (int word = 0; word < 3; ++word) {
+      const int bits = std::clamp(width - 32 * word, 0, 32);
+      const auto value = bits == 0 ? 0u : static_cast<std::uint32_t>(random_() >> (64 - bits));
+      ints[2 + word] = static_cast<int>(value);
+      if (value != 0) ints[1] = 2 * word + (value >> 16 != 0 ? 2 : 1);
+    }
+    if (ints[1] != 0 && random_() % 2 != 0) ints[0] = -1;
+    UniversalInteger integer;
+    integer.ConvertIntsToUniversalInteger(ints);
+    return integer;
+  }
+  UniversalTime Time() {
+    const double offset = random_() % 4 == 0 ? 0.0 : std::ldexp(static_cast<double>(random_() >> 11), -53);
+    return UniversalTime(Integer(), UniversalReal(offset));
+  }
+  // Factors and divisors with a fraction, so products drop one.
+  double Real() {
+    const double real = std::ldexp(static_cast<double>(random_() >> 11), -53) * 2000.0 - 1000.0;
+    return real == 0.0 ? 0.5 : real;
+  }
+  std::string Literal() {
+    static const char* const kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
+    const std::string unit = kUnits[random_() % 8];
+    switch (random_() % 3) {
+      case 0: return "16#" + std::to_string(random_() % 4096) + "# " + unit;  // refused by the counted form
+      case 1: return std::to_string(random_() % 100000) + "." + std::to_string(random_() % 1000) + " " + unit;
+      default: return std::to_string(random_() % 1000) + "E-" + std::to_string(random_() % 9) + " " + unit;
+    }
+  }
+  std::mt19937_64 random_;
+};
+
+template <typename Record>
+void Append(std::string& bytes, const Record& record) {
+  bytes.append(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+// Each call's name and what it gives: its status or relation, then the
+// records it writes.
+using Call = void (*)(const Operands&, std::string&);
+template <typename Result, typename Apply>
+Call Into(Apply) {
+  return [](const Operands& o, std::string& bytes) {
+    Result result{};
+    Append(bytes, Apply{}(o, &result));
+    Append(bytes, result);
+  };
+}
+
+// Every relation of left to right, one bit each.
+template <typename Left, typename Right>
+int Relations(const Left* left, const Right* right,
+              std::initializer_list<int (*)(const Left*, const Right*)> relations) {
+  int bits = 0, bit = 0;
+  for (const auto relation : relations) bits |= relation(left, right) << bit++;
+  return bits;
+}
+
+#define INTO(Result, expression) Into<Result>([](const Operands& o, Result* r) { return expression; })
+#define RELATIONS(left, right, ...) \
+  [](const Operands& o, std::string& bytes) { Append(bytes, Relations(left, right, __VA_ARGS__)); }
+
+const std::map<std::string, Call>& Calls() {
+  static const std::map<std::string, Call> calls = {
+      {"IntegerPlus", INTO(UniversalInteger, UniversalIntegerPlusUniversalInteger(&o.a, &o.b, r))},
+      {"IntegerMinus", INTO(UniversalInteger, UniversalIntegerMinusUniversalInteger(&o.a, &o.b, r))},
+      {"IntegerTimes", INTO(UniversalInteger, UniversalIntegerTimesUniversalInteger(&o.a, &o.b, r))},
+      {"IntegerTimesInt", INTO(UniversalInteger, UniversalIntegerTimesInt(&o.a, o.n, r))},
+      {"IntegerDividedBy", INTO(UniversalInteger, UniversalIntegerDividedByUniversalInteger(&o.a, &o.b, r))},
+      {"IntegerDividedByInt", INTO(UniversalInteger, UniversalIntegerDividedByInt(&o.a, o.n, r))},
+      {"IntegerRem", INTO(UniversalInteger, UniversalIntegerRemUniversalInteger(&o.a, &o.b, r))},
+      {"IntegerMod", INTO(UniversalInteger, UniversalIntegerModUniversalInteger(&o.a, &o.b, r))},
+      {"IntegerDividedByDouble", INTO(UniversalInteger, UniversalIntegerDividedByDouble(&o.a, o.d, r))},
+      {"IntegerTimesDouble",
+       [](const Operands& o, std::string& bytes) {
+         UniversalInteger product;
+         UniversalReal remainder;
+         Append(bytes, UniversalIntegerTimesDouble(o.a, o.d, &product, &remainder));
+         Append(bytes, product);
+         Append(bytes, remainder);
+       }},
+      {"IntegerRelations",
+       RELATIONS(&o.a, &o.b,
+                 {UniversalIntegerEqualsUniversalInteger, UniversalIntegerNotEqualUniversalInteger,
+                  UniversalIntegerLessThanUniversalInteger, UniversalIntegerLessEqualUniversalInteger,
+                  UniversalIntegerGreaterThanUniversalInteger, UniversalIntegerGreaterEqualUniversalInteger,
+                  UniversalIntegerMagnitudeLessThanUniversalInteger,
+                  UniversalIntegerMagnitudeGreaterThanUniversalInteger})},
+      {"RealArithmetic",
+       [](const Operands& o, std::string& bytes) {
+         UniversalReal r[6];
+         UniversalRealPlusUniversalReal(&o.x, &o.y, &r[0]);
+         UniversalRealMinusUniversalReal(&o.x, &o.y, &r[1]);
+         UniversalRealTimesDouble(&o.x, o.d, &r[2]);
+         UniversalRealTimesInt(&o.x, o.n, &r[3]);
+         UniversalRealDividedByDouble(&o.x, o.d, &r[4]);
+         UniversalRealDividedByInt(&o.x, o.n, &r[5]);
+         Append(bytes, r);
+       }},
+      {"RealRelations",
+       RELATIONS(&o.x, &o.y,
+                 {UniversalRealEqualsUniversalReal, UniversalRealNotEqualUniversalReal,
+                  UniversalRealLessThanUniversalReal, UniversalRealLessEqualUniversalReal,
+                  UniversalRealGreaterThanUniversalReal, UniversalRealGreaterEqualUniversalReal})},
+      {"TimeRelations",
+       RELATIONS(&o.s, &o.t,
+                 {UniversalTimeEqualsUniversalTime, UniversalTimeNotEqualUniversalTime,
+                  UniversalTimeLessThanUniversalTime, UniversalTimeLessEqualUniversalTime,
+                  UniversalTimeGreaterThanUniversalTime, UniversalTimeGreaterEqualUniversalTime})},
+      {"TimeIntegerRelations",
+       RELATIONS(&o.s, &o.a,
+                 {UniversalTimeEqualsUniversalInteger, UniversalTimeLessThanUniversalInteger,
+                  UniversalTimeLessEqualUniversalInteger, UniversalTimeGreaterThanUniversalInteger,
+                  UniversalTimeGreaterEqualUniversalInteger})},
+      {"TimeConversions",
+       [](const Operands& o, std::string& bytes) {
+         int ints[5];
+         UniversalTime back;
+         UniversalInteger ticks;
+         ConvertUniversalTimeToInts(&o.s, ints);
+         ConvertIntsToUniversalTime(ints, &back);
+         UniversalToPhysicalTime(&o.s, &ticks);
+         Append(bytes, back);
+         Append(bytes, ticks);
+         Append(bytes, Get_OffsetTime(&o.s));
+         Append(bytes, static_cast<double>(o.s.UniversalToRealTime()));
+       }},
+      {"TimePlus", INTO(UniversalTime, UniversalTimePlusUniversalTime(&o.s, &o.t, r))},
+      {"TimeMinus", INTO(UniversalTime, UniversalTimeMinusUniversalTime(&o.s, &o.t, r))},
+      {"TimePlusInteger", INTO(UniversalTime, UniversalTimePlusUniversalInteger(&o.s, &o.a, r))},
+      {"TimeMinusInteger", INTO(UniversalTime, UniversalTimeMinusUniversalInteger(&o.s, &o.a, r))},
+      {"TimePlusReal",
+       INTO(UniversalTime, [&] {
+         UniversalTime left = o.s;
+         return UniversalTimePlusUniversalReal(&left, &o.x, r);
+       }())},
+      {"TimeMinusReal", INTO(UniversalTime, UniversalTimeMinusUniversalReal(&o.s, &o.x, r))},
+      {"TimeTimesInt", INTO(UniversalTime, UniversalTimeTimesInt(&o.s, o.n, r))},
+      {"TimeTimesDouble", INTO(UniversalTime, UniversalTimeTimesDouble(&o.s, o.d, r))},
+      {"TimeDividedByInt", INTO(UniversalTime, UniversalTimeDividedByInt(&o.s, o.n, r))},
+      {"TimeDividedByDouble", INTO(UniversalTime, UniversalTimeDividedByDouble(&o.s, o.d, r))},
+      {"TimeDividedByInteger", INTO(UniversalTime, UniversalTimeDividedByUniversalInteger(&o.s, &o.b, r))},
+      {"TimeValueFromTimeString",
+       [](const Operands& o, std::string& bytes) {
+         UTypes_StatusCode status = UTypes_Error;
+         Append(bytes, TimeValueFromTimeString(o.literal.c_str(), status));
+         Append(bytes, status);
+       }},
+      {"TimeValueFromTimeString_CF",
+       [](const Operands& o, std::string& bytes) {
+         UTypes_StatusCode status = UTypes_Error;
+         int ticksArray[5] = {};
+         int* ticks = ticksArray;
+         TimeValueFromTimeString_CF(o.literal.data(), static_cast<int>(o.literal.size()), ticks, status);
+         Append(bytes, ticksArray);
+         Append(bytes, status);
+       }},
+  };
+  return calls;
+}
+
+std::string Result(Call call, const Operands& operands) {
+  std::string bytes;
+  try {
+    call(operands, bytes);
+  } catch (const UTypes_StatusCodeException& exception) {  // a parse beyond the range
+    bytes = "throws " + std::to_string(exception.Get_StatusCode());
+  }
+  return bytes;
+}
+
+// Mismatches by call, over every thread and round.
+std::map<std::string, long> ConcurrentMismatches(bool analog) {
+  UniversalTime::Set_AnalogExists(analog);
+  const long records = ScaledCount(kRecordsPerThread);
+  std::vector<std::vector<Operands>> operands(kThreads);
+  std::vector<std::map<std::string, std::vector<std::string>>> expected(kThreads);
+  for (int thread = 0; thread < kThreads; ++thread) {
+    OperandSource source(kSeed + static_cast<std::uint64_t>(thread));
+    for (long index = 0; index < records; ++index) operands[thread].push_back(source.Next());
+    for (const auto& [name, call] : Calls()) {
+      for (const Operands& o : operands[thread]) expected[thread][name].push_back(Result(call, o));
+    }
+  }
+  std::vector<std::map<std::string, long>> mismatches(kThreads);
+  std::vector<std::thread> threads;
+  for (int thread = 0; thread < kThreads; ++thread) {
+    threads.emplace_back([&, thread] {
+      for (int round = 0; round < kRounds; ++round) {
+        for (long index = 0; index < records; ++index) {
+          for (const auto& [name, call] : Calls()) {
+            if (Result(call, operands[thread][index]) != expected[thread][name][index]) ++mismatches[thread][name];
+          }
+        }
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  std::map<std::string, long> total;
+  for (const auto& perThread : mismatches) {
+    for (const auto& [name, count] : perThread) total[name] += count;
+  }
+  UniversalTime::Set_AnalogExists(true);
+  return total;
+}
+
+TEST(ThreadDifferential, EveryResultMatchesTheSameCallMadeAlone) {
+  for (const bool analog : {true, false}) {
+    const std::map<std::string, long> mismatches = ConcurrentMismatches(analog);
+    for (const auto& [name, count] : mismatches) {
+      ADD_FAILURE() << name << ": " << count << " wrong of " << kThreads * kRounds * ScaledCount(kRecordsPerThread)
+                    << " (analog " << analog << ", seed " << kSeed << ")";
+    }
+  }
+}
+
+}  // namespace
