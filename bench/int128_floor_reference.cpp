@@ -26,35 +26,20 @@ struct Signed96 {
   Uint128 magnitude;
 };
 
-// The magnitude bits each digit count covers, as masks on the record's two
-// 8-byte halves (bytes 0-7 hold sign, count and word 0; bytes 8-15 words 1
-// and 2): word 0 from count 1, word 1 from 3, word 2 from 5, none for 0 or
-// any count past 6. A lookup rather than branches on the count: operands of
-// random widths would make such branches a coin toss.
-struct CoverageMasks {
-  std::uint64_t low, high;
-};
-constexpr CoverageMasks kCoverage[8] = {
-    {0, 0},
-    {0xFFFFFFFF00000000u, 0},
-    {0xFFFFFFFF00000000u, 0},
-    {0xFFFFFFFF00000000u, 0xFFFFFFFFu},
-    {0xFFFFFFFF00000000u, 0xFFFFFFFFu},
-    {0xFFFFFFFF00000000u, ~std::uint64_t{0}},
-    {0xFFFFFFFF00000000u, ~std::uint64_t{0}},
-    {0, 0},
-};
-
+// Words 0 and 1, and word 2, each masked to what the digit count covers:
+// word 0 from count 1, word 1 from 3, word 2 from 5, none outside 1..6.
+// Flags, not branches: operands of random widths would make branches on
+// the count a coin toss.
 Signed96 Read(const void* record) {
   std::uint64_t low, high;
   std::memcpy(&low, record, 8);
   std::memcpy(&high, static_cast<const unsigned char*>(record) + 8, 8);
   const auto count = static_cast<std::uint16_t>(low >> 16);
-  const CoverageMasks& mask = kCoverage[count < 7 ? count : 7];
-  const bool negative = static_cast<std::int16_t>(low) < 0;
-  low &= mask.low;
-  high &= mask.high;
-  return {negative, Uint128{high >> 32} << 64 | (low >> 32 | high << 32)};
+  const unsigned words = count <= 6 ? (count + 1u) / 2 : 0;
+  const std::uint64_t lowMask = (words >= 2 ? ~std::uint64_t{0} : 0) | (words >= 1 ? 0xFFFFFFFFu : 0);
+  const std::uint64_t highMask = words >= 3 ? 0xFFFFFFFFu : 0;
+  const std::uint64_t magnitudeLow = (low >> 32 | high << 32) & lowMask;
+  return {static_cast<std::int16_t>(low) < 0, Uint128{(high >> 32) & highMask} << 64 | magnitudeLow};
 }
 
 void Write(void* result, bool negative, Uint128 magnitude) {
