@@ -199,11 +199,9 @@ void RegisterConversionRows() {
       .Add(kInt128, OverPairs(scaling, [](const Int128Integer& a, double x) { return TimesDouble(a, x); }))
       .Add(kClass, OverPairs(libraryScaling, [](const UniversalInteger& a, double x) { return a * x; }),
            Agreement::kOwnFormat)
-      .Add(kFlat, OverPairs(libraryScaling, [remainder = new UniversalReal](const UniversalInteger& a,
-                                                                                         double x) {
-             FlatResult<UniversalInteger> result{0, a};
-             result.status = UniversalIntegerTimesDouble(a, x, &result.record, remainder);
-             return result;
+      .Add(kFlat, OverPairs(libraryScaling, [product = new UniversalInteger(libraryScaling.left.front()),
+                                             remainder = new UniversalReal](const UniversalInteger& a, double x) {
+             return FlatResult<UniversalInteger>{UniversalIntegerTimesDouble(a, x, product, remainder), product};
            }), Agreement::kOwnFormat);
 }
 

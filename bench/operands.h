@@ -89,30 +89,32 @@ struct IntegerOperands {
   Pairs<mpz_class> gmp;
 };
 
-// The status of a flat arithmetic call and the record it wrote.
+// The status of a flat arithmetic call and the record it wrote. The record
+// is written into a slot of the call's own, apart from every operand, and
+// the timing loop keeps only this pair live: it neither copies the record
+// nor reads it back, so an iteration costs the call and nothing more.
 template <typename Record>
 struct FlatResult {
   int status;
-  Record record;
+  const Record* record;
 };
 
 // Calls a flat function of `functions` on two operands from a pool; the
-// right one is a record or a scalar.
+// right one is a record or a scalar. The function is looked up in the
+// table once, so every implementation is called through one plain pointer.
 template <typename Functions, typename Record, typename Right>
 auto FlatCall(int (*Functions::*member)(const Record*, Right, Record*), const Functions& functions) {
-  return [member, &functions](const Record& left, const auto& right) {
-    FlatResult<Record> result;
+  return [function = functions.*member, slot = new Record{}](const Record& left, const auto& right) {
     if constexpr (std::is_pointer_v<Right>) {
-      result.status = (functions.*member)(&left, &right, &result.record);
+      return FlatResult<Record>{function(&left, &right, slot), slot};
     } else {
-      result.status = (functions.*member)(&left, right, &result.record);
+      return FlatResult<Record>{function(&left, right, slot), slot};
     }
-    return result;
   };
 }
 template <typename Functions, typename Record>
 auto FlatCall(int (*Functions::*member)(const Record*, const Record*), const Functions& functions) {
-  return [member, &functions](const Record& left, const Record& right) { return (functions.*member)(&left, &right); };
+  return [function = functions.*member](const Record& left, const Record& right) { return function(&left, &right); };
 }
 
 std::string Canonical(bool value);
@@ -132,7 +134,7 @@ std::string Canonical(const ParsedTime& value);
 std::string Canonical(const sc_core::sc_time& value);  // defined with the SystemC rows
 template <typename Record>
 std::string Canonical(const FlatResult<Record>& result) {
-  return result.status == 0 ? Canonical(result.record) : "status " + Canonical(result.status);
+  return result.status == 0 ? Canonical(*result.record) : "status " + Canonical(result.status);
 }
 
 // Whether an implementation gives the reference's text for every entry.
