@@ -15,8 +15,9 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "python"))
 from case_counts import scaled  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from time_rounding import MAX_TICKS as LIMIT, rounded_ticks  # noqa: E402
 
-LIMIT = 2**96 - 1
 MOST_DENOMINATOR_BITS = 65536
 RATIONAL_TEXT_SIZE = 39500
 TIME_RATIONAL_TEXT_SIZE, FEMTOSECOND_IMAGE_SIZE = 680, 1116
@@ -93,14 +94,8 @@ def time_value(record, analog):
 
 def rounded_time(value, analog):
     """The record a value rounds to, or None beyond the tick range."""
-    if analog:
-        ticks = math.floor(value)
-        offset = float(value - ticks)  # int / int: correctly rounded
-        if offset == 1.0:
-            ticks, offset = ticks + 1, 0.0
-    else:
-        ticks, offset = math.trunc(value), 0.0
-    return None if abs(ticks) > LIMIT else time_record(ticks, offset + 0.0)
+    ticks = rounded_ticks(value, analog)
+    return None if ticks is None else time_record(*ticks)
 
 
 def truncated_quotient(left, right):
