@@ -65,6 +65,8 @@ def load():
         function = getattr(library, name)
         function.argtypes = arguments
         function.restype = ctypes.c_int
+    library.UTX_UnitName.restype = ctypes.c_char_p
+    library.UTX_UnitFemtoseconds.restype = ctypes.c_ulonglong
     return library
 
 
@@ -458,6 +460,16 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_TimeScaledByInteger(Time(), ADD, one, 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_TimeFromFemtoseconds(None, 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_ParseTimeLiteral(None, 0, Time(), None), ERROR)
+
+    def test_unit_table(self):  # names and sizes, and nothing outside it
+        names = [EXACT.UTX_UnitName(unit) for unit in range(EXACT.UTX_UnitCount())]
+        sizes = [EXACT.UTX_UnitFemtoseconds(unit) for unit in range(len(names))]
+        self.assertEqual([b"fs", b"ps", b"ns", b"us", b"ms", b"sec", b"min", b"hr"], names)
+        self.assertEqual([10**(3 * k) for k in range(6)] + [6 * 10**16, 36 * 10**17],
+                         sizes)
+        for outside in (-1, 8, 2**31 - 1):
+            self.assertEqual((None, 0), (EXACT.UTX_UnitName(outside),
+                                         EXACT.UTX_UnitFemtoseconds(outside)))
 
 
 if __name__ == "__main__":
