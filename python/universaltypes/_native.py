@@ -105,3 +105,9 @@ exact_to_femtoseconds = flat("UTX_TimeToFemtoseconds", STATUS, TIME, ctypes.c_in
 exact_parse = flat("UTX_ParseTimeLiteral", STATUS, TEXT, SIZE, TIME, ctypes.POINTER(SIZE),
                    owner=exact_library)
 ADD, SUBTRACT, MULTIPLY, DIVIDE, REM, MOD = range(6)
+
+# The time units in TimeUnit's order, as the library describes them.
+unit_count = flat("UTX_UnitCount", ctypes.c_int, owner=exact_library)
+unit_name = flat("UTX_UnitName", ctypes.c_char_p, ctypes.c_int, owner=exact_library)
+unit_femtoseconds = flat("UTX_UnitFemtoseconds", ctypes.c_ulonglong, ctypes.c_int,
+                         owner=exact_library)

@@ -31,11 +31,12 @@ from .frequency import Frequency, HertzLike, frequency_hertz
 from .integer import Integer
 from .real import Real
 
-UNITS = ("fs", "ps", "ns", "us", "ms", "sec", "min", "hr")
+# Read from the library's unit table, in TimeUnit's order.
+UNITS: Tuple[str, ...] = tuple(_native.unit_name(unit).decode("ascii")
+                               for unit in range(_native.unit_count()))
 TIME_UNITS = UnitNames("time", UNITS, {"s": "sec"})
-_FEMTOSECONDS = dict(zip(UNITS, (1, 10**3, 10**6, 10**9, 10**12, 10**15, 60 * 10**15,
-                                 3600 * 10**15)))
-_FEMTOSECONDS_PER_SECOND = 10**15
+_FEMTOSECONDS = {name: int(_native.unit_femtoseconds(unit)) for unit, name in enumerate(UNITS)}
+_FEMTOSECONDS_PER_SECOND = _FEMTOSECONDS["sec"]
 _AUTOMATIC_UNIT = -1
 RoundMode = Literal["error", "round", "ceil", "floor"]
 _ROUNDINGS: Dict[str, Callable[[Fraction], int]] = {"round": round, "ceil": math.ceil,

@@ -15,8 +15,9 @@ from fractions import Fraction
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "python"))
 from case_counts import scaled  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from time_rounding import MAX_TICKS as LIMIT, rounded_ticks  # noqa: E402
 
-LIMIT = 2**96 - 1
 MOST_DENOMINATOR_BITS = 65536
 RATIONAL_TEXT_SIZE = 39500
 TIME_RATIONAL_TEXT_SIZE, FEMTOSECOND_IMAGE_SIZE = 680, 1116
@@ -64,6 +65,8 @@ def load():
         function = getattr(library, name)
         function.argtypes = arguments
         function.restype = ctypes.c_int
+    library.UTX_UnitName.restype = ctypes.c_char_p
+    library.UTX_UnitFemtoseconds.restype = ctypes.c_ulonglong
     return library
 
 
@@ -93,14 +96,8 @@ def time_value(record, analog):
 
 def rounded_time(value, analog):
     """The record a value rounds to, or None beyond the tick range."""
-    if analog:
-        ticks = math.floor(value)
-        offset = float(value - ticks)  # int / int: correctly rounded
-        if offset == 1.0:
-            ticks, offset = ticks + 1, 0.0
-    else:
-        ticks, offset = math.trunc(value), 0.0
-    return None if abs(ticks) > LIMIT else time_record(ticks, offset + 0.0)
+    ticks = rounded_ticks(value, analog)
+    return None if ticks is None else time_record(*ticks)
 
 
 def truncated_quotient(left, right):
@@ -463,6 +460,16 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_TimeScaledByInteger(Time(), ADD, one, 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_TimeFromFemtoseconds(None, 1, Time()), ERROR)
         self.assertEqual(EXACT.UTX_ParseTimeLiteral(None, 0, Time(), None), ERROR)
+
+    def test_unit_table(self):  # names and sizes, and nothing outside it
+        names = [EXACT.UTX_UnitName(unit) for unit in range(EXACT.UTX_UnitCount())]
+        sizes = [EXACT.UTX_UnitFemtoseconds(unit) for unit in range(len(names))]
+        self.assertEqual([b"fs", b"ps", b"ns", b"us", b"ms", b"sec", b"min", b"hr"], names)
+        self.assertEqual([10**(3 * k) for k in range(6)] + [6 * 10**16, 36 * 10**17],
+                         sizes)
+        for outside in (-1, 8, 2**31 - 1):
+            self.assertEqual((None, 0), (EXACT.UTX_UnitName(outside),
+                                         EXACT.UTX_UnitFemtoseconds(outside)))
 
 
 if __name__ == "__main__":

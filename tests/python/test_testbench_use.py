@@ -68,17 +68,9 @@ class ProtocolsTest(AnalogRestored):
                     self.assertRaisesRegex(TypeError, r"t\.steps\(resolution, round_mode="):
                 rounding(Time("1.5 ns"))
 
-    def test_floor_division_and_rest_by_numbers(self):
-        ten = Time("10 ns")
-        self.assertEqual(Time(3333333), ten // 3)
-        self.assertEqual(Time(1), ten % 3)
-        self.assertEqual((Time(3333333), Time(1)), divmod(ten, 3))
-        self.assertEqual((Time(-3333334), Time(2)), divmod(-ten, 3))
-        self.assertEqual((Time(-3333334), Time(-2)), divmod(ten, -3))
-        self.assertEqual((3, Time("1 ns")), divmod(ten, Time("3 ns")))
-        self.assertEqual(Time(20000000), ten // Fraction(1, 2))
-        self.assertEqual(Time("0.5 fs"), Time("1.5 fs") % 1)
-        for divide in (lambda: ten // 0, lambda: ten % 0.0, lambda: divmod(ten, Decimal(0))):
+    def test_a_zero_divisor_raises(self):  # the rest: the number division property
+        for divide in (lambda: Time("10 ns") // 0, lambda: Time("10 ns") % 0.0,
+                       lambda: divmod(Time("10 ns"), Decimal(0))):
             with self.assertRaises(ZeroDivisionError):
                 divide()
 
@@ -187,27 +179,7 @@ class IntegerSizesTest(unittest.TestCase):
                           lambda: 1 << Integer(96), lambda: Integer(2**95) * 2):
             with self.assertRaisesRegex(OverflowError, "96-bit range"):
                 too_large()
-        self.assertEqual(1, Integer(1) ** 2**200)
-        self.assertEqual(-1, Integer(-1) ** (2**200 + 1))
-        self.assertEqual(0, Integer(0) ** 2**200)
-        self.assertEqual(2**95, Integer(2) ** 95)
-        self.assertEqual(0, Integer(0) << 10**9)
         self.assertEqual(0, round(Integer(7), -10**9))
-
-    def test_operands_past_the_range_compare_and_divide_exactly(self):
-        huge = 2**200
-        self.assertEqual((False, True, True), (Integer(7) == huge, Integer(7) < huge,
-                                               7 in [huge, Integer(7)]))
-        self.assertTrue(Integer(7) > -huge and huge > Integer(7) and Integer(7) != huge)
-        self.assertEqual(Integer(7), Integer(7) % huge)
-        self.assertEqual(huge % 7, huge % Integer(7))
-        self.assertEqual(Integer(-7), Integer(-7).rem(huge))
-        self.assertEqual(0, Integer(7) // huge)
-        self.assertEqual(2**96 - 1, Integer(-1) + 2**96)
-        with self.assertRaises(OverflowError):
-            Integer(-7) % huge
-        with self.assertRaisesRegex(OverflowError, "a 301-bit integer"):
-            Integer(7) + 2**300
 
 
 class LiteralsTest(unittest.TestCase):

@@ -8,35 +8,22 @@ Usage: literal_oracle.py PROBE-COMMAND...; UTYPES_TEST_SCALE divides the
 case count.
 """
 import os
-import math
 import random
 import struct
 import subprocess
 import sys
 from fractions import Fraction
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from time_rounding import rounded_ticks as expected  # noqa: E402
+
 UNITS = ["fs", "ps", "ns", "us", "ms", "sec", "min", "hr"]
 UNIT_FS = [1, 10**3, 10**6, 10**9, 10**12, 10**15, 6 * 10**16, 36 * 10**17]
 DIGITS = "0123456789abcdef"
-MAX_TICKS = 2**96 - 1
 
 
 def offset_bits(value):
     return struct.pack(">d", value).hex()
-
-
-def expected(value, analog):
-    """(ticks, offset) as the library must give them, or None on overflow."""
-    if analog:
-        ticks = math.floor(value)
-        offset = float(value - ticks)
-        if offset == 1.0:
-            ticks, offset = ticks + 1, 0.0
-    else:
-        ticks, offset = math.trunc(value), 0.0
-    if abs(ticks) > MAX_TICKS:
-        return None
-    return ticks, offset
 
 
 def digit_run(rng, base, count):

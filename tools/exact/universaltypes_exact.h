@@ -75,6 +75,14 @@ enum UTX_Operation {
 #define UTX_MOST_DENOMINATOR_BITS 65536
 #define UTX_RATIONAL_TEXT_SIZE 39500
 
+/* The time units, indexed as TimeUnit (fs, ps, ns, us, ms, sec, min, hr):
+ * how many there are, each one's name as literals and images spell it, and
+ * its size in femtoseconds. A unit outside [0, UTX_UnitCount()) has no name
+ * (NULL) and size 0. */
+UTX_API int UTX_UnitCount(void);
+UTX_API const char* UTX_UnitName(int unit);
+UTX_API unsigned long long UTX_UnitFemtoseconds(int unit);
+
 /* Integers: left op right, every operation of UTX_Operation. */
 UTX_API int UTX_IntegerArithmetic(int operation, const UniversalInteger* left,
                                   const UniversalInteger* right, UniversalInteger* result);
