@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "literal_extent.h"
+#include "timetext/digit_runs.h"
 #include "universaltypes/time_text.h"
 
 namespace utx {
@@ -129,21 +130,14 @@ std::size_t DigitRunEnd(std::string_view text, std::size_t index) {
   return index;
 }
 
-int DigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
-}
-
 // Digits in base from index up to a character that is none ('_' groups
 // them); the index past them.
 std::size_t BasedDigits(std::string_view text, std::size_t index, int base, mpz_class& value,
                         long& count) {
   for (; index < text.size(); ++index) {
     if (text[index] == '_') continue;
-    const int digit = DigitValue(text[index]);
-    if (digit >= base) break;
+    const unsigned digit = universaltypes::detail::DigitOf(text[index]);
+    if (digit >= static_cast<unsigned>(base)) break;
     value = value * base + digit;
     ++count;
   }
