@@ -3,6 +3,8 @@
 #include "integer/integer_internals.h"
 #include "integer/magnitude96.h"
 
+using universaltypes::detail::Magnitude96;
+
 namespace {
 
 // The covered magnitudes' quotient and remainder; false for a zero dividend

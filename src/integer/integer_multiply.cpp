@@ -5,6 +5,9 @@
 #include "integer/integer_internals.h"
 #include "integer/magnitude96.h"
 
+using universaltypes::detail::Magnitude96;
+using universaltypes::detail::SignedMagnitude96;
+
 // The digit rows read only the covered words, and their positions 0..5 are
 // the low 96 bits of the product: exactly the limb product modulo 2^96. A
 // plus zero by count covers no word, so its product is zero already.

@@ -3,6 +3,8 @@
 #include "integer/integer_internals.h"
 #include "integer/magnitude96.h"
 
+using universaltypes::detail::Magnitude96;
+
 namespace {
 
 using RecordBits = Magnitude96::RecordBits;

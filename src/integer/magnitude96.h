@@ -22,6 +22,8 @@
 
 #include "integer/integer_internals.h"
 
+namespace universaltypes::detail {
+
 struct Magnitude96 {
   std::uint64_t low;
   std::uint32_t high;
@@ -229,5 +231,7 @@ struct SignedMagnitude96 {
 
   UniversalInteger Record() const { return magnitude.WithSign(sign); }
 };
+
+}  // namespace universaltypes::detail
 
 #endif  // UNIVERSALTYPES_SRC_INTEGER_MAGNITUDE96_H

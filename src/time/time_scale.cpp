@@ -5,6 +5,9 @@
 #include "integer/magnitude96.h"
 #include "time/time_internals.h"
 
+using universaltypes::detail::Magnitude96;
+using universaltypes::detail::SignedMagnitude96;
+
 namespace {
 
 [[noreturn]] void RefuseDivisionByZero() { throw UTypes_StatusCodeException(UTypes_Error); }

@@ -5,6 +5,8 @@
 #include "integer/magnitude96.h"
 #include "time/time_internals.h"
 
+using universaltypes::detail::Magnitude96;
+
 // Constant-initialised: valid before any static initialiser runs.
 constinit bool UniversalTime::_analogExists = true;
 constinit const UniversalTime UniversalTime::_zero =
