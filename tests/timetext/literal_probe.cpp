@@ -1,25 +1,71 @@
-// Reads one literal a line, "A|text" with the analog flag set or "D|text"
-// with it clear, and prints what the parser made of it:
-// "status ticks offset-bits" or "overflow". The oracle compares.
+// Reads one literal a line, "A|text" or "D|text" (analog flag set or clear;
+// '-' for '|' switches based literals off) and prints what the parser made
+// of it ("status ticks offset-bits", "overflow" or "error") for the oracle.
+// When the direct route takes the literal, the general route must leave the
+// host the same record, offset, status and status word for 'text x' (the
+// grammar ignores a word after the unit; the direct route declines it), and
+// " direct" follows, or " differs ..." when it does not.
 #include <iostream>
 #include <string>
 
+#include "timetext/direct_literal.h"
 #include "universaltypes/time_text.h"
+
+namespace {
+
+using universaltypes::detail::DirectLiteralValue;
+using universaltypes::detail::LiteralText;
+using universaltypes::detail::TryDirectLiteral;
+
+// What a host sees after a parse: the printed part, and the record's five
+// fields with the process-wide status word.
+struct Seen {
+  std::string text, fields;
+};
+
+Seen Parse(const std::string& literal) {
+  (void)UniversalInteger(IntegerHighChoice);  // clears the status word
+  UTypes_StatusCode status = UTypes_OK;
+  std::string text, fields;
+  try {
+    const UniversalTime time = TimeValueFromTimeString(literal.c_str(), status);
+    char offset[17];
+    time.Get_OffsetTime().ToHexString(offset);
+    text = std::to_string(status) + ' ' + static_cast<const char*>(time.UniversalToPhysicalTime()) + ' ' + offset;
+    int record[5];
+    time.ConvertUniversalTimeToInts(record);
+    for (const int field : record) fields += std::to_string(field) + ' ';
+  } catch (const UTypes_StatusCodeException& exception) {
+    text = exception.Get_StatusCode() == UTypes_Overflow ? "overflow" : "error";
+  }
+  return {text, fields + "status word " + std::to_string(UniversalInteger::Status())};
+}
+
+}  // namespace
 
 int main() {
   std::string line;
   while (std::getline(std::cin, line)) {
     if (line.size() < 2) continue;
-    UniversalTime::Set_AnalogExists(line[0] == 'A');
-    UTypes_StatusCode status = UTypes_OK;
-    try {
-      const UniversalTime time = TimeValueFromTimeString(line.c_str() + 2, status);
-      char offset[17];
-      time.Get_OffsetTime().ToHexString(offset);
-      std::cout << status << ' ' << static_cast<const char*>(time.UniversalToPhysicalTime()) << ' '
-                << offset << '\n';
-    } catch (const UTypes_StatusCodeException& exception) {
-      std::cout << (exception.Get_StatusCode() == UTypes_Overflow ? "overflow" : "error") << '\n';
+    const bool analog = line[0] == 'A', basedOff = line[1] == '-';
+    UniversalTime::Set_AnalogExists(analog);
+    Set_DisableBaseLiterals(basedOff);
+    const std::string literal = line.substr(2);
+    const Seen seen = Parse(literal);
+    std::cout << seen.text;
+    DirectLiteralValue direct;
+    if (TryDirectLiteral(LiteralText(literal.c_str()), basedOff, analog, direct)) {
+      const std::string generalText = literal + " x";
+      const Seen general = Parse(generalText);
+      if (TryDirectLiteral(LiteralText(generalText.c_str()), basedOff, analog, direct)) {
+        std::cout << " differs: the general route's text went the direct way";
+      } else if (general.text != seen.text || general.fields != seen.fields) {
+        std::cout << " differs from the general route's " << general.text << " (" << general.fields << " against "
+                  << seen.fields << ")";
+      } else {
+        std::cout << " direct";
+      }
     }
+    std::cout << '\n';
   }
 }

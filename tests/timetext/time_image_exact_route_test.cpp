@@ -1,10 +1,7 @@
-// The time images the library writes as the ticks' own digits, against the
-// division route they stand in for: the quotient and remainder of |ticks|
-// by the unit's femtoseconds (here in the u128 model), the remainder with
-// the offset as a double fraction of the unit, whole units of it carried,
-// and both printed by the exported PrintToBuffer. The times the exact route
-// declines (offsets, min and hr) are held to the same texts, and records
-// that are not well formed to the texts the division route gives them.
+// The time images against the division route they stand in for: the
+// quotient and remainder of |ticks| by the unit's femtoseconds (in the u128
+// model), the remainder with the offset as a double fraction of the unit,
+// whole units of it carried, both printed by the exported PrintToBuffer.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -208,26 +205,21 @@ class CaseSource {
   std::mt19937_64 random_;
 };
 
-TEST(TimeImageExactRoute, RandomTimesMatchTheDivisionRoute) {
+// Random times, then every tick count in a band around each power of ten in
+// every unit: all remainders' zero padding and trimming, and the fraction
+// alone on both sides of %g's switch to scientific form.
+TEST(TimeImageExactRoute, MatchesTheDivisionRoute) {
   CaseSource source(kSeed);
   for (long index = 0; index < ScaledCount(kRandomCases); ++index) {
     const Case c = source.Next();
-    const std::string expected = ExpectedImage(c);
-    ASSERT_EQ(LibraryImage(TimeOf(c), c.unit), expected)
+    ASSERT_EQ(LibraryImage(TimeOf(c), c.unit), ExpectedImage(c))
         << "seed " << kSeed << ", case " << index << ": " << Describe(c);
   }
-}
-
-// Every tick count in a band around each power of ten, in every unit: all
-// remainders' zero padding and trimming, and the fraction alone on both
-// sides of %g's switch to scientific form.
-TEST(TimeImageExactRoute, BandsAroundPowersOfTenMatchTheDivisionRoute) {
   for (int exponent = 0; exponent <= 28; ++exponent) {
     const u128 power = PowerOfTen(exponent);
     for (u128 magnitude = power > 20 ? power - 20 : 0; magnitude <= power + 20; magnitude = magnitude + 1) {
       for (int unit = 0; unit <= kAutomatic; ++unit) {
-        for (int sign : {1, -1}) {
-          const Case c{sign, magnitude, 0.0, unit};
+        for (const Case c : {Case{1, magnitude, 0.0, unit}, Case{-1, magnitude, 0.0, unit}}) {
           ASSERT_EQ(LibraryImage(TimeOf(c), unit), ExpectedImage(c)) << Describe(c);
         }
       }
@@ -235,10 +227,9 @@ TEST(TimeImageExactRoute, BandsAroundPowersOfTenMatchTheDivisionRoute) {
   }
 }
 
-// ---- unusual records, pinned to the texts the division route gives them
-
+// Records no arithmetic produces, pinned to the texts the division route
+// gives them.
 TEST(TimeImageExactRoute, UnusualRecordsKeepTheDivisionRoutesImages) {
-  const double nan = std::numeric_limits<double>::quiet_NaN(), tiny = std::numeric_limits<double>::denorm_min();
   const struct {
     int sign, count;
     std::uint32_t word0, word2;
@@ -257,12 +248,6 @@ TEST(TimeImageExactRoute, UnusualRecordsKeepTheDivisionRoutesImages) {
       // Signs other than +-1: the sign of the value decides the minus.
       {0, 2, 1500000, 0, 0.0, 2, "1.5 ns"}, {2, 2, 1500000, 0, 0.0, kAutomatic, "1.5e-09 sec"},
       {-2, 2, 1500000, 0, 0.0, kAutomatic, "-1.5e-09 sec"},
-      // The smallest offset makes the fraction nonzero: no compaction.
-      {1, 2, 10000000, 0, tiny, 0, "10000000 fs"}, {1, 2, 10000000, 0, tiny, kSec, "1e-08 sec"},
-      // A NaN offset prints no fraction and still takes the floor quotient.
-      {1, 2, 1500000, 0, nan, 2, "1 ns"}, {1, 2, 1500000, 0, nan, kSec, "0 sec"},
-      // min and hr.
-      {1, 1, 5, 0, 0.0, 7, "1.38888888888889e-18 hr"},
   };
   for (const auto& c : cases) {
     const UniversalInteger ticks = RawRecord(c.sign, c.count, c.word0, 0, c.word2);
