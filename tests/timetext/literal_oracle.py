@@ -130,12 +130,10 @@ def at_the_limits():
 
 
 # Literals the generators never spell, with their exact values: a unit alone
-# is one unit, a word after the unit is ignored, E is a digit in base 16,
-# exponents too long for any machine word (10^-(10^20) rounds to zero as a
-# double), and the range's ends.
-PINNED = [("ns", 10**6), ("5 sec extra", 5 * 10**15), ("16#1E# ns", 30 * 10**6), ("#12# ns", 12 * 10**6),
-          ("1e0000000000000000000000000003 ns", 10**9), ("1e-99999999999999999999 fs", 0),
-          ("0e99999999999999999999 fs", 0), ("%d fs" % (1 - 2**96), 1 - 2**96), ("%d fs" % 2**96, 2**96)]
+# is one unit, a word after the unit is ignored, and exponents too long for
+# any machine word (10^-(10^20) rounds to zero as a double).
+PINNED = [("ns", 10**6), ("5 sec extra", 5 * 10**15), ("1e0000000000000000000000000003 ns", 10**9),
+          ("1e-99999999999999999999 fs", 0), ("0e99999999999999999999 fs", 0)]
 
 
 def line_and_want(text, value, analog, based_off=False):

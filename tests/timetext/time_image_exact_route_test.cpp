@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -17,7 +16,6 @@
 namespace {
 
 constexpr std::uint64_t kSeed = 0x5EC0DE5;
-constexpr long kRandomCases = 500000;
 constexpr int kUnitCount = 8;
 constexpr int kSec = 5;
 // Not a unit: the image in the unit the time's size picks.
@@ -210,7 +208,7 @@ class CaseSource {
 // alone on both sides of %g's switch to scientific form.
 TEST(TimeImageExactRoute, MatchesTheDivisionRoute) {
   CaseSource source(kSeed);
-  for (long index = 0; index < ScaledCount(kRandomCases); ++index) {
+  for (long index = 0; index < ScaledCount(500000); ++index) {
     const Case c = source.Next();
     ASSERT_EQ(LibraryImage(TimeOf(c), c.unit), ExpectedImage(c))
         << "seed " << kSeed << ", case " << index << ": " << Describe(c);
