@@ -278,12 +278,9 @@ class ExactLayerTest(unittest.TestCase):
             for analog in (0, 1):
                 self.assertEqual(EXACT.UTX_FemtosecondImage(time, analog, buffer, 512), OK)
                 image = buffer.value.decode()
-                parts = image.split(" + ")
-                self.assertTrue(all(part.endswith(" fs") for part in parts), image)
-                ticks = int(parts[0][:-3])
-                rest = Fraction(parts[1][:-3]) if len(parts) > 1 else Fraction(0)
-                self.assertTrue(0 <= rest < 1 and (len(parts) == 1 or rest > 0), image)
-                self.assertEqual(ticks + rest, time_value(time, analog), image)
+                self.assertRegex(image, r"^-?\d+ fs( \+ 0\.\d*[1-9] fs)?$")
+                ticks, _, rest = image[:-3].partition(" fs + ")
+                self.assertEqual(int(ticks) + Fraction(rest or 0), time_value(time, analog), image)
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 8), ERROR)
 
     def test_longest_texts_of_a_time_fit_their_sizes(self):
