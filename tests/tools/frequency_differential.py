@@ -22,19 +22,15 @@ LINE_ERROR = re.compile(r"^utcalc: line (\d+), column \d+: (.*)$")
 
 
 def decimal_text(value):
-    """The exact decimal of a fraction whose denominator is 2^a 5^b, else None."""
-    rest = value.denominator
-    for prime in (2, 5):
-        while rest % prime == 0:
-            rest //= prime
-    if rest != 1:
+    """The exact decimal of a fraction, or None where it has none: a
+    denominator 2^a 5^b needs max(a, b) places, fewer than its bits."""
+    places = next((places for places in range(value.denominator.bit_length() + 1)
+                   if (value * 10**places).denominator == 1), None)
+    if places is None:
         return None
-    places = 0
-    while (value * 10**places).denominator != 1:
-        places += 1
-    digits = str(abs(value * 10**places).numerator).rjust(places + 1, "0")
-    whole, fraction = digits[: len(digits) - places], digits[len(digits) - places :].rstrip("0")
-    return ("-" if value < 0 else "") + whole + ("." + fraction if fraction else "")
+    whole, fraction = divmod(abs(value * 10**places).numerator, 10**places)
+    fraction = str(fraction).rjust(places, "0").rstrip("0")
+    return ("-" if value < 0 else "") + str(whole) + ("." + fraction if fraction else "")
 
 
 def exact_text(value):
@@ -63,59 +59,46 @@ def random_decimal(generator, most_digits, most_places):
         whole = generator.randint(1, largest)
         return "%d.%0*d" % (whole, places, generator.randint(0, 10**places - 1)) if places else str(whole)
     value = Fraction(2 ** generator.randint(0, 20) * 5 ** generator.randint(0, 8), 10 ** places)
-    return decimal_text(min(value, Fraction(largest)) if value > largest else value)
+    return decimal_text(min(value, Fraction(largest)))
+
+
+def one_over_a_time(generator):
+    picoseconds = random_decimal(generator, 9, 3)
+    return "1 / %s ps" % picoseconds, frequency_image(Fraction(10**12) / Fraction(picoseconds))
+
+
+def one_over_a_frequency(generator):
+    megahertz = random_decimal(generator, 6, 4)
+    return "1 / %s MHz in fs" % megahertz, exact_text(Fraction(10**9) / Fraction(megahertz)) + " fs"
+
+
+def a_frequency_times_a_time(generator):
+    megahertz = random_decimal(generator, 4, 3)
+    nanoseconds = random_decimal(generator, 5, 3)
+    if generator.random() < 0.3:  # n / 2^k MHz over microseconds: decimal counts
+        megahertz = decimal_text(Fraction(generator.randint(1, 10**4), 2 ** generator.randint(0, 9)))
+        nanoseconds = str(1000 * generator.randint(1, 10**4))
+    count = Fraction(megahertz) * Fraction(nanoseconds) / 1000
+    return "%s MHz * %s ns" % (megahertz, nanoseconds), exact_text(count)
 
 
 class FrequencyDifferential(unittest.TestCase):
-    def run_lines(self, lines):
-        result = subprocess.run(COMMAND, input="\n".join(lines) + "\n", capture_output=True,
-                                text=True, check=False)
-        errors = {}
-        for line in result.stderr.splitlines():
-            match = LINE_ERROR.match(line)
-            self.assertIsNotNone(match, line)
-            errors[int(match.group(1))] = match.group(2)
-        answers = iter(result.stdout.splitlines())
-        return [errors.get(number) or ("=", next(answers)) for number in range(1, len(lines) + 1)]
+    def test_answers_are_the_exact_ones(self):
+        """Each kind of case from its own seed, CASES lines in one run."""
+        for offset, make_case in enumerate([one_over_a_time, one_over_a_frequency,
+                                            a_frequency_times_a_time]):
+            generator = random.Random(SEED + offset)
+            cases = [make_case(generator) for _ in range(CASES)]
+            result = subprocess.run(COMMAND, input="".join(line + "\n" for line, _ in cases),
+                                    capture_output=True, text=True, check=False)
+            errors = [LINE_ERROR.match(line) for line in result.stderr.splitlines()]
+            answers = iter(result.stdout.splitlines())
+            failed = {int(match.group(1)): match.group(2) for match in errors if match}
+            self.assertEqual(len(failed), len(errors), result.stderr)
+            for number, (line, expected) in enumerate(cases, 1):
+                answer = failed.get(number) or next(answers)
+                self.assertEqual(answer, expected, "%s (seed %d)" % (line, SEED + offset))
 
-    def check(self, seed_offset, make_case):
-        """make_case(generator) gives (line, expected answer); CASES of them
-        from one seed."""
-        seed = SEED + seed_offset
-        generator = random.Random(seed)
-        cases = [make_case(generator) for _ in range(CASES)]
-        outcomes = self.run_lines([line for line, _ in cases])
-        for (line, expected), outcome in zip(cases, outcomes):
-            with self.subTest(line=line, seed=seed):
-                self.assertEqual(outcome, ("=", expected), "%s (seed %d)" % (line, seed))
-
-    def test_one_over_a_time_is_a_frequency(self):
-        def case(generator):
-            picoseconds = random_decimal(generator, 9, 3)
-            return ("1 / %s ps" % picoseconds,
-                    frequency_image(Fraction(10**12) / Fraction(picoseconds)))
-
-        self.check(0, case)
-
-    def test_one_over_a_frequency_is_the_exact_time(self):
-        def case(generator):
-            megahertz = random_decimal(generator, 6, 4)
-            return ("1 / %s MHz in fs" % megahertz,
-                    exact_text(Fraction(10**9) / Fraction(megahertz)) + " fs")
-
-        self.check(1, case)
-
-    def test_a_frequency_times_a_time_is_an_exact_count(self):
-        def case(generator):
-            megahertz = random_decimal(generator, 4, 3)
-            nanoseconds = random_decimal(generator, 5, 3)
-            if generator.random() < 0.3:  # n / 2^k MHz over microseconds: decimal counts
-                megahertz = decimal_text(Fraction(generator.randint(1, 10**4), 2 ** generator.randint(0, 9)))
-                nanoseconds = str(1000 * generator.randint(1, 10**4))
-            count = Fraction(megahertz) * Fraction(nanoseconds) / 1000
-            return ("%s MHz * %s ns" % (megahertz, nanoseconds), exact_text(count))
-
-        self.check(2, case)
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1])

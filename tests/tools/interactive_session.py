@@ -38,23 +38,28 @@ class Terminal:
         self.output = b""
         self.prompts_due = 1
 
+    def read_some(self, waiting_for):
+        """Adds what the terminal shows next; False once the far side closed."""
+        ready, _, _ = select.select([self.fd], [], [], PATIENCE_SECONDS)
+        if not ready:
+            raise AssertionError("waited for %s; the screen shows:\n%s" % (waiting_for, self.screen()))
+        try:
+            chunk = os.read(self.fd, 4096)
+        except OSError:  # the far side closed
+            chunk = b""
+        self.output += chunk
+        return bool(chunk)
+
     def read_until(self, text, count=1):
         """Reads until the screen shows text count times in all."""
         while screen_text(self.output).count(text) < count:
-            ready, _, _ = select.select([self.fd], [], [], PATIENCE_SECONDS)
-            if not ready:
-                raise AssertionError("waited for %r; the screen shows:\n%s" % (text, self.screen()))
-            try:
-                chunk = os.read(self.fd, 4096)
-            except OSError:  # the far side closed
-                chunk = b""
-            if not chunk:
+            if not self.read_some(repr(text)):
                 raise AssertionError("ended before %r; the screen shows:\n%s" % (text, self.screen()))
-            self.output += chunk
 
-    def type(self, keys):
-        """Types once the editor shows its prompt and holds the terminal: keys
-        typed before would meet the terminal driver, not the editor. libedit
+    def type(self, keys, shows=None, count=1):
+        """Types once the editor shows its prompt and holds the terminal, then
+        reads until the screen shows `shows` count times in all. Keys typed
+        before would meet the terminal driver, not the editor. libedit
         prints its prompt before it leaves canonical mode, so a Ctrl-C typed
         just after the prompt can still be the driver's interrupt, which
         flushes the line and leaves the editor waiting."""
@@ -62,6 +67,8 @@ class Terminal:
         self.wait_for_the_editor()
         os.write(self.fd, keys.encode())
         self.prompts_due += keys.count("\r") + keys.count(CTRL_C)
+        if shows:
+            self.read_until(shows, count)
 
     def wait_for_the_editor(self):
         # A pseudo-terminal's master reports the slave's modes.
@@ -73,17 +80,8 @@ class Terminal:
 
     def exit_status(self):
         """Drains the output until the calculator ends, then its status."""
-        while True:
-            ready, _, _ = select.select([self.fd], [], [], PATIENCE_SECONDS)
-            if not ready:
-                raise AssertionError("did not end; the screen shows:\n" + self.screen())
-            try:
-                chunk = os.read(self.fd, 4096)
-            except OSError:
-                break
-            if not chunk:
-                break
-            self.output += chunk
+        while self.read_some("the end"):
+            pass
         _, status = os.waitpid(self.pid, 0)
         os.close(self.fd)
         return os.waitstatus_to_exitcode(status)
@@ -106,19 +104,13 @@ class InteractiveSession(unittest.TestCase):
 
     def test_recall_abandon_and_end(self):
         terminal = self.start()
-        terminal.type("1 ns + 2 ns\r")
-        terminal.read_until("3 ns")
-        terminal.type(UP)
-        terminal.read_until("1 ns + 2 ns", 2)
-        terminal.type("\r")
-        terminal.read_until("3 ns", 2)  # the recalled line's result
-        terminal.type("1 hr + 1 xy")
-        terminal.read_until("1 xy")  # Ctrl-C once the editor holds the line
-        terminal.type(CTRL_C)
-        terminal.read_until("^C")
+        terminal.type("1 ns + 2 ns\r", "3 ns")
+        terminal.type(UP, "1 ns + 2 ns", 2)
+        terminal.type("\r", "3 ns", 2)  # the recalled line's result
+        terminal.type("1 hr + 1 xy", "1 xy")  # Ctrl-C once the editor holds the line
+        terminal.type(CTRL_C, "^C")
         terminal.read_until(PROMPT, 4)
-        terminal.type("2 * 21\r")
-        terminal.read_until("42")
+        terminal.type("2 * 21\r", "42")
         terminal.type(CTRL_D)
         self.assertEqual(terminal.exit_status(), 0)
         self.assertNotIn("unknown word", terminal.screen())
@@ -126,15 +118,12 @@ class InteractiveSession(unittest.TestCase):
 
     def test_history_from_an_earlier_session_and_status_of_the_last_line(self):
         first = self.start()
-        first.type("7 ps * 3\r")
-        first.read_until("21 ps")
+        first.type("7 ps * 3\r", "21 ps")
         first.type("quit\r")
         self.assertEqual(first.exit_status(), 0)
         second = self.start()
-        second.type(UP + UP + "\r")  # before "quit"
-        second.read_until("21 ps")
-        second.type("1 / 0\r")
-        second.read_until("division by zero")
+        second.type(UP + UP + "\r", "21 ps")  # before "quit"
+        second.type("1 / 0\r", "division by zero")
         second.type(CTRL_D)
         self.assertEqual(second.exit_status(), 1)
 

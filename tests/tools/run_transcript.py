@@ -20,27 +20,23 @@ import sys
 import termios
 
 
-class Session:
-    def __init__(self, line_number, arguments):
-        self.line_number, self.arguments, self.terminal = line_number, arguments, False
-        self.lines = {"<": [], ">": [], "!": []}
-        self.status = 0
-
-
 def read_sessions(path):
+    """Each session as a dict: its line number, arguments, terminal flag,
+    lines by mark and exit status."""
     sessions = []
     with open(path, encoding="utf-8") as transcript:
         for number, line in enumerate(transcript, 1):
             line = line.rstrip("\n")
             mark, text = line[:1], line[2:]
             if mark == "$":
-                sessions.append(Session(number, shlex.split(text)[1:]))
+                sessions.append({"line": number, "arguments": shlex.split(text)[1:],
+                                 "terminal": False, "<": [], ">": [], "!": [], "?": 0})
             elif mark and mark in "<>!" and sessions:
-                sessions[-1].lines[mark].append(text)
+                sessions[-1][mark].append(text)
             elif mark == "?" and sessions:
-                sessions[-1].status = int(text)
+                sessions[-1]["?"] = int(text)
             elif line == "% terminal" and sessions:
-                sessions[-1].terminal = True
+                sessions[-1]["terminal"] = True
             elif line and mark != "#":
                 raise SystemExit("%s:%d: not a transcript line: %r" % (path, number, line))
     return sessions
@@ -72,20 +68,20 @@ def matches(expected, actual):
     return actual == expected
 
 
-def check(command, session, emulated):
-    result = run(command + session.arguments, "".join(line + "\n" for line in session.lines["<"]),
-                 session.terminal)
+def problems_of(command, session, emulated):
+    result = run(command + session["arguments"], "".join(line + "\n" for line in session["<"]),
+                 session["terminal"])
     errors = result.stderr.decode(errors="replace").splitlines()
     if emulated:
         errors = [line for line in errors if not line.startswith("wine: ")]
     problems = []
     for name, mark, got in (("stdout", ">", result.stdout.decode(errors="replace").splitlines()),
                             ("stderr", "!", errors)):
-        if not matches(session.lines[mark], got):
-            difference = difflib.unified_diff(session.lines[mark], got, "expected " + name, name, lineterm="")
+        if not matches(session[mark], got):
+            difference = difflib.unified_diff(session[mark], got, "expected " + name, name, lineterm="")
             problems.append("\n    ".join(difference))
-    if result.returncode != session.status:
-        problems.append("exit status expected %d, got %d" % (session.status, result.returncode))
+    if result.returncode != session["?"]:
+        problems.append("exit status expected %d, got %d" % (session["?"], result.returncode))
     return problems
 
 
@@ -94,18 +90,15 @@ def main():
     emulated = arguments[:1] == ["--emulated"]
     path, command = arguments[emulated], arguments[emulated + 1:]
     sessions = read_sessions(path)
-    failed = skipped = 0
-    for session in sessions:
-        if session.terminal and emulated:
-            skipped += 1
-            continue
-        problems = check(command, session, emulated)
+    runs = [session for session in sessions if not (session["terminal"] and emulated)]
+    failed = 0
+    for session in runs:
+        problems = problems_of(command, session, emulated)
         if problems:
             failed += 1
-            print("FAIL %s:%d: utcalc %s" % (path, session.line_number, shlex.join(session.arguments)))
-            for problem in problems:
-                print("    " + problem)
-    print("%d passed, %d failed, %d skipped" % (len(sessions) - failed - skipped, failed, skipped))
+            print("FAIL %s:%d: utcalc %s" % (path, session["line"], shlex.join(session["arguments"])))
+            print("\n".join("    " + problem for problem in problems))
+    print("%d passed, %d failed, %d skipped" % (len(runs) - failed, failed, len(sessions) - len(runs)))
     return 1 if failed or not sessions else 0
 
 
