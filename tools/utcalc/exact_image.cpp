@@ -1,9 +1,11 @@
 #include "exact_image.h"
 
+#include <string>
 #include <vector>
 
 #include "exact_values.h"
 #include "unit_names.h"
+#include "universaltypes_exact.h"
 
 namespace utcalc {
 
@@ -25,12 +27,10 @@ std::size_t ReadableUnit(const mpq_class& value, const std::vector<mpq_class>& u
 
 }  // namespace
 
+// From the library's own unit table, so a unit means here what it means in a
+// literal.
 mpq_class FemtosecondsPer(TimeUnit unit) {
-  if (unit == TimeUnit_hr) return FemtosecondsPer(TimeUnit_min) * 60;
-  if (unit == TimeUnit_min) return FemtosecondsPer(TimeUnit_sec) * 60;
-  mpz_class power;
-  mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(unit) * 3);
-  return mpq_class(power);
+  return mpq_class(mpz_class(std::to_string(UTX_UnitFemtoseconds(unit))));
 }
 
 std::string QuantityImage(const mpq_class& value, const mpq_class& unitSize, const char* unit) {
