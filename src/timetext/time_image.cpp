@@ -2,12 +2,15 @@
 // PrintToBuffer from the floor quotient and the fraction of a unit left (the
 // division route), or, where that text is provably the tick count's own
 // digits, by the exact route that writes them directly.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "time/time_internals.h"
 #include "timetext/exact_time_image.h"
+#include "timetext/image_layout.h"
 #include "timetext/time_units.h"
 
 namespace universaltypes::detail {
@@ -18,6 +21,17 @@ namespace {
 char timeImage[4096];
 static_assert(sizeof timeImage >= kExactImageRoom);
 char tickImage[64];
+// Room for a fraction's text at the units' precisions (at most 15 digits,
+// a point and "e-308"), the terminator included.
+constexpr int kFractionImageRoom = 32;
+constexpr bool FractionsFitTheirRoom() {
+  for (const UnitDescription& unit : kUnits) {
+    // "0.000" and the digits, or a digit, a point, the rest and "e-308".
+    if (unit.imagePrecision + 6 >= kFractionImageRoom) return false;
+  }
+  return true;
+}
+static_assert(FractionsFitTheirRoom());
 
 int PrecisionOf(TimeUnit unit) { return Unit(unit).imagePrecision; }
 
@@ -30,8 +44,26 @@ void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
   fraction -= static_cast<double>(UniversalReal(whole));
 }
 
+// A fraction of a unit in (0, 1) alone, at precision significant digits,
+// at out; returns the end. The digits are the double's correctly rounded
+// ones (to_chars), the layout the shared one, so "1" when they round up to
+// one.
+char* WriteFractionAlone(double fraction, int precision, char* out) {
+  char* const limit = out + kFractionImageRoom;
+  char* end = std::to_chars(out, limit, fraction, std::chars_format::scientific, precision - 1).ptr;
+  char* const mark = std::find(out, end, 'e');
+  // "e-05", or "e+00" for a fraction that rounded up to one.
+  int exponent = 0;
+  std::from_chars(mark + (mark[1] == '+' ? 2 : 1), end, exponent);
+  if (IsFixedFraction(exponent)) {
+    return TrimFraction(std::to_chars(out, limit, fraction, std::chars_format::fixed, precision - 1 - exponent).ptr);
+  }
+  return FinishScientific(mark, exponent);
+}
+
 // The image of a time whose value is not below zero, at out: the floor
-// quotient and the fraction of a unit left, printed by PrintToBuffer.
+// quotient and the fraction of a unit left, printed by PrintToBuffer, or by
+// the shared layout when there is no whole unit.
 void WriteUnsignedImage(const UniversalTime& time, TimeUnit unit, char* out) {
   const double size = UnitSize(unit);
   // The unit constant's ticks are exactly its size in femtoseconds.
@@ -43,7 +75,11 @@ void WriteUnsignedImage(const UniversalTime& time, TimeUnit unit, char* out) {
   IntegerInternals::Divide(TimeInternals::Ticks(time), divisor, quotient, wholeRemainder);
   double fraction = (static_cast<double>(UniversalReal(wholeRemainder)) + TimeInternals::Offset(time)) / size;
   CarryWholeUnits(quotient, fraction);
-  quotient.PrintToBuffer(out, fraction, PrecisionOf(unit));
+  if (IntegerInternals::HasZeroMagnitude(quotient) && fraction > 0.0 && fraction < 1.0) {
+    *WriteFractionAlone(fraction, PrecisionOf(unit), out) = '\0';
+  } else {
+    quotient.PrintToBuffer(out, fraction, PrecisionOf(unit));
+  }
   // The fraction's exponent is already signed with two digits at least
   // ("1e-06"): the formatter here is locale- and platform-independent.
   std::strcat(out, " ");
