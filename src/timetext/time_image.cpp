@@ -46,19 +46,35 @@ void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
 
 // A fraction of a unit in (0, 1) alone, at precision significant digits,
 // at out; returns the end. The digits are the double's correctly rounded
-// ones (to_chars), the layout the shared one, so "1" when they round up to
-// one.
+// ones (to_chars), the layout the shared one; digits that round up to one
+// are "1".
 char* WriteFractionAlone(double fraction, int precision, char* out) {
-  char* const limit = out + kFractionImageRoom;
-  char* end = std::to_chars(out, limit, fraction, std::chars_format::scientific, precision - 1).ptr;
-  char* const mark = std::find(out, end, 'e');
-  // "e-05", or "e+00" for a fraction that rounded up to one.
+  char text[kFractionImageRoom];
+  const char* const end = std::to_chars(text, text + sizeof text, fraction, std::chars_format::scientific,
+                                        precision - 1).ptr;
+  // "d.ddde-05", or "1.000e+00" for a fraction that rounded up to one.
+  const char* const mark = std::find(static_cast<const char*>(text), end, 'e');
   int exponent = 0;
-  std::from_chars(mark + (mark[1] == '+' ? 2 : 1), end, exponent);
-  if (IsFixedFraction(exponent)) {
-    return TrimFraction(std::to_chars(out, limit, fraction, std::chars_format::fixed, precision - 1 - exponent).ptr);
+  for (const char* digit = mark + 2; digit < end; ++digit) exponent = 10 * exponent + (*digit - '0');
+  if (mark[1] == '-') exponent = -exponent;
+  if (!IsFixedFraction(exponent)) {
+    const auto length = mark - text;
+    std::memcpy(out, text, static_cast<std::size_t>(length));
+    return FinishScientific(out + length, exponent);
   }
-  return FinishScientific(mark, exponent);
+  if (exponent < 0) {
+    // Fixed at the same significant digits: "0.", zeros up to the first.
+    *out++ = '0';
+    *out++ = '.';
+    for (int zero = exponent + 1; zero < 0; ++zero) *out++ = '0';
+    *out++ = text[0];
+    const auto rest = mark - text - 2;
+    std::memcpy(out, text + 2, static_cast<std::size_t>(rest));
+    return TrimFraction(out + rest);
+  }
+  const auto length = mark - text;
+  std::memcpy(out, text, static_cast<std::size_t>(length));
+  return TrimFraction(out + length);
 }
 
 // The image of a time whose value is not below zero, at out: the floor
