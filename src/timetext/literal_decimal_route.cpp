@@ -45,6 +45,7 @@ bool TryDecimalRoute(const LiteralDigits& literal, const std::optional<ShortWide
   ShortWide powerOfTen;
   powerOfTen.SetLimb(0, 1);
   literal.MultiplyByPowerOfBase(powerOfTen, places);
+  assert(powerOfTen.HighestBit() < 90);
   const Magnitude96 divisor = LowWords(powerOfTen);
   Magnitude96 whole{}, rest{};
   Magnitude96::Divide(LowWords(numerator), divisor, whole, rest);

@@ -74,28 +74,19 @@ int CompareExactly(const LiteralDigits& literal, const FixedWide& bound) {
   return numerator.IsZero() ? 0 : -1;  // c has digits past y's last
 }
 
-// The order of v against whole + midpoint: the fraction's rounding.
-class FractionMidpoint final : public MidpointOrder {
+// Where v lies against a midpoint of the fraction's rounding (v against
+// whole + midpoint) or of the complement's: 1 - fraction above the midpoint
+// means v below whole + 1 - midpoint.
+class ExactMidpointOrder final : public MidpointOrder {
  public:
-  FractionMidpoint(const LiteralDigits& literal, const FixedWide& whole) : literal_(literal), whole_(whole) {}
+  ExactMidpointOrder(const LiteralDigits& literal, const FixedWide& whole, bool ofComplement)
+      : literal_(literal), whole_(whole), ofComplement_(ofComplement) {}
   int Of(const FixedWide& midpoint) const override {
     FixedWide bound = whole_;
-    bound.Add(midpoint);
-    return CompareExactly(literal_, bound);
-  }
-
- private:
-  const LiteralDigits& literal_;
-  const FixedWide& whole_;
-};
-
-// The order of 1 - fraction against midpoint: 1 - fraction above the
-// midpoint means v below whole + 1 - midpoint.
-class ComplementMidpoint final : public MidpointOrder {
- public:
-  ComplementMidpoint(const LiteralDigits& literal, const FixedWide& whole) : literal_(literal), whole_(whole) {}
-  int Of(const FixedWide& midpoint) const override {
-    FixedWide bound = whole_;
+    if (!ofComplement_) {
+      bound.Add(midpoint);
+      return CompareExactly(literal_, bound);
+    }
     bound.Add(FixedWide::PowerOfTwo(kFractionBits));
     bound.Subtract(midpoint);
     return -CompareExactly(literal_, bound);
@@ -104,6 +95,7 @@ class ComplementMidpoint final : public MidpointOrder {
  private:
   const LiteralDigits& literal_;
   const FixedWide& whole_;
+  bool ofComplement_;
 };
 
 }  // namespace
@@ -128,11 +120,11 @@ UniversalTime FixedPointRoute(const LiteralDigits& literal, bool analog) {
     return Assemble(ToInteger(whole, kFractionBits), false, negative, false, [] { return 0.0; },
                     [] { return 0.0; });
   }
-  const auto fractionRounded = [&] { return RoundFraction(fraction, FractionMidpoint(literal, whole)); };
+  const auto fractionRounded = [&] { return RoundFraction(fraction, ExactMidpointOrder(literal, whole, false)); };
   const auto complementRounded = [&] {
     FixedWide complement = unitFixed;
     complement.Subtract(fraction);
-    return RoundFraction(complement, ComplementMidpoint(literal, whole));
+    return RoundFraction(complement, ExactMidpointOrder(literal, whole, true));
   };
   return Assemble(ToInteger(whole, kFractionBits), !fraction.IsZero(), negative, true, fractionRounded,
                   complementRounded);
