@@ -18,31 +18,6 @@ bool IsBasedNumber(const LiteralText& text, long start, long end, bool disabled)
   return false;
 }
 
-DigitRun ScanDigitRun(const LiteralText& text, int base, long& position, long limit,
-                      UTypes_StatusCode& status) {
-  DigitRun run{position, position, 0};
-  if (text[position] == '_' || position >= limit) {
-    status = UTypes_Error;
-    return run;
-  }
-  bool afterUnderscore = false;
-  for (; position < limit; ++position) {
-    const char c = text[position];
-    if (c == '_') {
-      if (afterUnderscore) break;  // two in a row: malformed, reported below
-      afterUnderscore = true;
-      continue;
-    }
-    if (DigitValue(c, text[position + 1], base) < 0) break;
-    ++run.digits;
-    afterUnderscore = false;
-  }
-  run.end = position;
-  run.endsOnUnderscore = afterUnderscore;
-  if (afterUnderscore || run.digits == 0) status = UTypes_Error;
-  return run;
-}
-
 }  // namespace universaltypes::detail
 
 using namespace universaltypes::detail;

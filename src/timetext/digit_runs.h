@@ -59,8 +59,31 @@ struct DigitRun {
 // that is not a digit of base. A run that starts or ends with an underscore,
 // holds two in a row or has no digit sets status to UTypes_Error. position
 // ends at the first character not consumed.
-DigitRun ScanDigitRun(const LiteralText& text, int base, long& position, long limit,
-                      UTypes_StatusCode& status);
+// Inline, so the exact layer reads decimal numbers by the same rule.
+inline DigitRun ScanDigitRun(const LiteralText& text, int base, long& position, long limit,
+                             UTypes_StatusCode& status) {
+  DigitRun run{position, position, 0};
+  if (text[position] == '_' || position >= limit) {
+    status = UTypes_Error;
+    return run;
+  }
+  bool afterUnderscore = false;
+  for (; position < limit; ++position) {
+    const char c = text[position];
+    if (c == '_') {
+      if (afterUnderscore) break;  // two in a row: malformed, reported below
+      afterUnderscore = true;
+      continue;
+    }
+    if (DigitValue(c, text[position + 1], base) < 0) break;
+    ++run.digits;
+    afterUnderscore = false;
+  }
+  run.end = position;
+  run.endsOnUnderscore = afterUnderscore;
+  if (afterUnderscore || run.digits == 0) status = UTypes_Error;
+  return run;
+}
 
 // Calls visit(value) for each digit of the run, in order.
 template <typename Visit>

@@ -7,6 +7,7 @@
 
 #include "integer/decimal_digits.h"
 #include "time/time_internals.h"
+#include "timetext/image_layout.h"
 #include "timetext/time_units.h"
 
 namespace universaltypes::detail {
@@ -95,39 +96,36 @@ void WriteUnit(TimeUnit unit, char* out) { std::memcpy(out, kUnitImages[unit].da
 // Femtoseconds per unit, fs to sec.
 constexpr std::uint64_t UnitTicks(int unit) { return Unit(unit).femtoseconds; }
 
-// Zeros at the end of a fraction's digits, just written before end, dropped:
-// the fraction is not zero, so a digit stops the scan.
-char* DropTrailingZeros(char* end) {
-  while (end[-1] == '0') --end;
-  return end;
-}
-
 // The digits of a value below 2^64, as WriteDecimalDigits writes them.
 char* WriteTickDigits(std::uint64_t value, char* out) {
   const std::uint32_t words[3] = {static_cast<std::uint32_t>(value), static_cast<std::uint32_t>(value >> 32), 0};
   return WriteDecimalDigits(words, out);
 }
 
-// Less than one unit: printf's %g, whose precision covers every digit, so
-// only its choice of form is left: scientific below 10^-4, its exponent
-// with two digits at least ("1e-06").
+// 10^power, for the constants below.
+constexpr std::uint64_t TenToThe(int power) {
+  std::uint64_t value = 1;
+  for (; power > 0; --power) value *= 10;
+  return value;
+}
+
+// Less than one unit, ticks / 10^kPlaces: every digit is significant, so the
+// layout alone decides the form.
 template <int kPlaces>
 char* WriteShortFraction(std::uint64_t ticks, char* out) {
-  if (ticks >= UnitTicks(kPlaces / 3) / 10000) {  // exponent at most 4
+  // The least ticks whose first digit lies at kLeastFixedExponent or above.
+  constexpr std::uint64_t kLeastFixedTicks = UnitTicks(kPlaces / 3) / TenToThe(-kLeastFixedExponent);
+  if (ticks >= kLeastFixedTicks) {
     *out++ = '0';
     *out++ = '.';
-    return DropTrailingZeros(WriteFixedDigits(ticks, kPlaces, out));
+    return TrimFraction(WriteFixedDigits(ticks, kPlaces, out));
   }
+  // The digits one place on, so the first can move before the point.
   char* const end = WriteTickDigits(ticks, out + 1);
-  const int exponent = kPlaces - static_cast<int>(end - out - 1) + 1;
+  const int exponent = static_cast<int>(end - out - 1) - 1 - kPlaces;
   out[0] = out[1];
   out[1] = '.';
-  char* significantEnd = DropTrailingZeros(end);
-  if (significantEnd == out + 2) significantEnd = out + 1;  // one digit: no point
-  *significantEnd++ = 'e';
-  *significantEnd++ = '-';
-  WritePair(static_cast<std::uint32_t>(exponent), significantEnd);
-  return significantEnd + 2;
+  return FinishScientific(end, exponent);
 }
 
 // Below 2^64: the quotient and remainder by the unit in machine words, each
@@ -145,7 +143,7 @@ char* WriteShortImage(std::uint64_t ticks, char* out) {
   char* end = WriteTickDigits(whole, out);
   if (rest == 0) return CompactTrailingZeros(end, TrailingZeros(out, static_cast<int>(end - out)));
   *end++ = '.';
-  return DropTrailingZeros(WriteFixedDigits(rest, kPlaces, end));
+  return TrimFraction(WriteFixedDigits(rest, kPlaces, end));
 }
 
 // Inline: 8 instructions fewer per image ('image in automatic unit').

@@ -2,12 +2,15 @@
 // PrintToBuffer from the floor quotient and the fraction of a unit left (the
 // division route), or, where that text is provably the tick count's own
 // digits, by the exact route that writes them directly.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "time/time_internals.h"
 #include "timetext/exact_time_image.h"
+#include "timetext/image_layout.h"
 #include "timetext/time_units.h"
 
 namespace universaltypes::detail {
@@ -18,6 +21,17 @@ namespace {
 char timeImage[4096];
 static_assert(sizeof timeImage >= kExactImageRoom);
 char tickImage[64];
+// Room for a fraction's text at the units' precisions (at most 15 digits,
+// a point and "e-308"), the terminator included.
+constexpr int kFractionImageRoom = 32;
+constexpr bool FractionsFitTheirRoom() {
+  for (const UnitDescription& unit : kUnits) {
+    // "0.000" and the digits, or a digit, a point, the rest and "e-308".
+    if (unit.imagePrecision + 6 >= kFractionImageRoom) return false;
+  }
+  return true;
+}
+static_assert(FractionsFitTheirRoom());
 
 int PrecisionOf(TimeUnit unit) { return Unit(unit).imagePrecision; }
 
@@ -30,8 +44,42 @@ void CarryWholeUnits(UniversalInteger& quotient, double& fraction) {
   fraction -= static_cast<double>(UniversalReal(whole));
 }
 
+// A fraction of a unit in (0, 1) alone, at precision significant digits,
+// at out; returns the end. The digits are the double's correctly rounded
+// ones (to_chars), the layout the shared one; digits that round up to one
+// are "1".
+char* WriteFractionAlone(double fraction, int precision, char* out) {
+  char text[kFractionImageRoom];
+  const char* const end = std::to_chars(text, text + sizeof text, fraction, std::chars_format::scientific,
+                                        precision - 1).ptr;
+  // "d.ddde-05", or "1.000e+00" for a fraction that rounded up to one.
+  const char* const mark = std::find(static_cast<const char*>(text), end, 'e');
+  int exponent = 0;
+  for (const char* digit = mark + 2; digit < end; ++digit) exponent = 10 * exponent + (*digit - '0');
+  if (mark[1] == '-') exponent = -exponent;
+  if (!IsFixedFraction(exponent)) {
+    const auto length = mark - text;
+    std::memcpy(out, text, static_cast<std::size_t>(length));
+    return FinishScientific(out + length, exponent);
+  }
+  if (exponent < 0) {
+    // Fixed at the same significant digits: "0.", zeros up to the first.
+    *out++ = '0';
+    *out++ = '.';
+    for (int zero = exponent + 1; zero < 0; ++zero) *out++ = '0';
+    *out++ = text[0];
+    const auto rest = mark - text - 2;
+    std::memcpy(out, text + 2, static_cast<std::size_t>(rest));
+    return TrimFraction(out + rest);
+  }
+  const auto length = mark - text;
+  std::memcpy(out, text, static_cast<std::size_t>(length));
+  return TrimFraction(out + length);
+}
+
 // The image of a time whose value is not below zero, at out: the floor
-// quotient and the fraction of a unit left, printed by PrintToBuffer.
+// quotient and the fraction of a unit left, printed by PrintToBuffer, or by
+// the shared layout when there is no whole unit.
 void WriteUnsignedImage(const UniversalTime& time, TimeUnit unit, char* out) {
   const double size = UnitSize(unit);
   // The unit constant's ticks are exactly its size in femtoseconds.
@@ -43,7 +91,11 @@ void WriteUnsignedImage(const UniversalTime& time, TimeUnit unit, char* out) {
   IntegerInternals::Divide(TimeInternals::Ticks(time), divisor, quotient, wholeRemainder);
   double fraction = (static_cast<double>(UniversalReal(wholeRemainder)) + TimeInternals::Offset(time)) / size;
   CarryWholeUnits(quotient, fraction);
-  quotient.PrintToBuffer(out, fraction, PrecisionOf(unit));
+  if (IntegerInternals::HasZeroMagnitude(quotient) && fraction > 0.0 && fraction < 1.0) {
+    *WriteFractionAlone(fraction, PrecisionOf(unit), out) = '\0';
+  } else {
+    quotient.PrintToBuffer(out, fraction, PrecisionOf(unit));
+  }
   // The fraction's exponent is already signed with two digits at least
   // ("1e-06"): the formatter here is locale- and platform-independent.
   std::strcat(out, " ");

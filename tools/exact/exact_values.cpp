@@ -1,5 +1,6 @@
 #include "exact_values.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "literal_extent.h"
 #include "timetext/digit_runs.h"
+#include "timetext/unit_table.h"
 #include "universaltypes/time_text.h"
 
 namespace utx {
@@ -119,17 +121,6 @@ std::optional<mpq_class> DecimalFromText(std::string_view text, std::size_t inte
   return mpq_class(mpz_class(digits, 10)) * PowerOfTen(exponent);
 }
 
-// Digits with single underscores between them, from index; npos if none.
-std::size_t DigitRunEnd(std::string_view text, std::size_t index) {
-  const auto isDigit = [&](std::size_t i) {
-    return i < text.size() && text[i] >= '0' && text[i] <= '9';
-  };
-  if (!isDigit(index)) return std::string_view::npos;
-  while (isDigit(index) || (index < text.size() && text[index] == '_' && isDigit(index + 1)))
-    ++index;
-  return index;
-}
-
 // Digits in base from index up to a character that is none ('_' groups
 // them); the index past them.
 std::size_t BasedDigits(std::string_view text, std::size_t index, int base, mpz_class& value,
@@ -180,20 +171,40 @@ std::optional<mpq_class> BasedNumberValue(std::string_view text) {
   return value;
 }
 
+// The size of a unit the library's parser read, by its name in the unit
+// table (in either case, as the parser reads it).
+std::optional<mpq_class> UnitFemtoseconds(std::string_view name) {
+  for (const universaltypes::detail::UnitDescription& unit : universaltypes::detail::kUnits) {
+    const std::string_view text = unit.text;
+    if (text.size() == name.size() && std::equal(text.begin(), text.end(), name.begin(), [](char a, char b) {
+          return a == universaltypes::detail::AsciiLower(b);
+        })) {
+      return mpq_class(mpz_class(static_cast<unsigned long>(unit.femtoseconds)));
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 bool IsDecimalLiteral(std::string_view text) {
-  std::size_t index = DigitRunEnd(text, 0);
-  if (index != std::string_view::npos && index < text.size() && text[index] == '.') {
-    index = DigitRunEnd(text, index + 1);
-  }
-  if (index != std::string_view::npos && index < text.size() &&
-      (text[index] == 'e' || text[index] == 'E')) {
+  using universaltypes::detail::LiteralText;
+  using universaltypes::detail::ScanDigitRun;
+  // A NUL inside, or a text too long for the library's view, is no literal.
+  if (text.size() >= 0x7FFFFFFF) return false;
+  const LiteralText literal(text.data(), static_cast<int>(text.size()));
+  const long end = literal.length();
+  if (static_cast<std::size_t>(end) != text.size()) return false;
+  UTypes_StatusCode status = UTypes_OK;
+  long index = 0;
+  ScanDigitRun(literal, 10, index, end, status);
+  if (literal[index] == '.') ScanDigitRun(literal, 10, ++index, end, status);
+  if (literal[index] == 'e' || literal[index] == 'E') {
     ++index;
-    if (index < text.size() && (text[index] == '+' || text[index] == '-')) ++index;
-    index = DigitRunEnd(text, index);
+    if (literal[index] == '+' || literal[index] == '-') ++index;
+    ScanDigitRun(literal, 10, index, end, status);
   }
-  return index == text.size();
+  return status == UTypes_OK && index == end;
 }
 
 mpz_class IntegerValue(const UniversalInteger& integer) {
@@ -342,19 +353,18 @@ std::optional<mpq_class> LiteralFemtoseconds(std::string_view literal, const Uni
   while (unit < literal.size() && IsLiteralSpace(literal[unit])) ++unit;
   if (unit == literal.size()) return TimeValue(record, analog);
   const std::string_view number = literal.substr(0, space);
-  UTypes_StatusCode status = UTypes_OK;
-  const std::string oneUnit = "1 " + std::string(literal.substr(unit));
-  const mpq_class unitSize = TimeValue(TimeValueFromTimeString(oneUnit.c_str(), status), false);
+  const std::optional<mpq_class> unitSize = UnitFemtoseconds(literal.substr(unit));
+  if (!unitSize) return std::nullopt;
   std::optional<mpq_class> value;
   if (IsDecimalLiteral(number)) {
     value = DecimalLiteralValue(number);
     if (!value) return std::nullopt;
-    *value *= unitSize;
+    *value *= *unitSize;
   } else {
     // A based number as read here where the library's record of it agrees
     // (3#0.1# fs is 1/3 fs, not the double nearest it); else as the record.
     value = BasedNumberValue(number);
-    if (value) *value *= unitSize;
+    if (value) *value *= *unitSize;
     const std::optional<UniversalTime> agreed = value ? TimeRecord(*value, analog) : std::nullopt;
     if (!agreed || TimeValue(*agreed, analog) != TimeValue(record, analog)) {
       return TimeValue(record, analog);

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "timetext/digit_runs.h"
 #include "universaltypes/time_text.h"
 
 namespace utx {
@@ -13,9 +14,8 @@ char At(std::string_view text, std::size_t index) {
   return index < text.size() ? text[index] : '\0';
 }
 bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
-bool IsWordCharacter(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+bool IsHexDigit(char c) { return universaltypes::detail::DigitOf(c) < 16; }
+bool IsWordCharacter(char c) { return IsLetter(c) || universaltypes::detail::IsAsciiDigit(c) || c == '_'; }
 bool IsNumberCharacter(char c) { return IsWordCharacter(c) || c == '#' || c == '.'; }
 
 }  // namespace
