@@ -1,9 +1,9 @@
 #include "exact_values.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
 #include <type_traits>
 
 #include "literal_extent.h"
@@ -171,18 +171,11 @@ std::optional<mpq_class> BasedNumberValue(std::string_view text) {
   return value;
 }
 
-// The size of a unit the library's parser read, by its name in the unit
-// table (in either case, as the parser reads it).
+// The size of a unit the library's parser read, from the unit table.
 std::optional<mpq_class> UnitFemtoseconds(std::string_view name) {
-  for (const universaltypes::detail::UnitDescription& unit : universaltypes::detail::kUnits) {
-    const std::string_view text = unit.text;
-    if (text.size() == name.size() && std::equal(text.begin(), text.end(), name.begin(), [](char a, char b) {
-          return a == universaltypes::detail::AsciiLower(b);
-        })) {
-      return mpq_class(mpz_class(static_cast<unsigned long>(unit.femtoseconds)));
-    }
-  }
-  return std::nullopt;
+  const int unit = TimeUnitNamed(name);
+  if (unit < 0) return std::nullopt;
+  return mpq_class(mpz_class(std::to_string(universaltypes::detail::kUnits[unit].femtoseconds)));
 }
 
 }  // namespace

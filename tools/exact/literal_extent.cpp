@@ -1,10 +1,10 @@
 #include "literal_extent.h"
 
-#include <cctype>
-#include <string>
+#include <algorithm>
 
 #include "timetext/digit_runs.h"
-#include "universaltypes/time_text.h"
+#include "timetext/literal_text.h"
+#include "timetext/unit_table.h"
 
 namespace utx {
 
@@ -13,7 +13,8 @@ namespace {
 char At(std::string_view text, std::size_t index) {
   return index < text.size() ? text[index] : '\0';
 }
-bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+// ASCII letters only, whatever the locale: the literal grammar's letters.
+bool IsLetter(char c) { return universaltypes::detail::AsciiLower(c) >= 'a' && universaltypes::detail::AsciiLower(c) <= 'z'; }
 bool IsHexDigit(char c) { return universaltypes::detail::DigitOf(c) < 16; }
 bool IsWordCharacter(char c) { return IsLetter(c) || universaltypes::detail::IsAsciiDigit(c) || c == '_'; }
 bool IsNumberCharacter(char c) { return IsWordCharacter(c) || c == '#' || c == '.'; }
@@ -38,13 +39,21 @@ std::size_t WordEnd(std::string_view text, std::size_t index) {
   return index;
 }
 
-// A unit name alone is a literal of one unit, and no other word is one.
-bool IsTimeUnitName(std::string_view word) {
-  if (word.empty() || !IsLetter(word[0]) || WordEnd(word, 0) != word.size()) return false;
-  UTypes_StatusCode status = UTypes_OK;
-  TimeValueFromTimeString(std::string(word).c_str(), status);
-  return status == UTypes_OK;
+int TimeUnitNamed(std::string_view word) {
+  using universaltypes::detail::AsciiLower;
+  using universaltypes::detail::kUnitCount;
+  using universaltypes::detail::kUnits;
+  for (int unit = 0; unit < kUnitCount; ++unit) {
+    const std::string_view name = kUnits[unit].text;
+    if (name.size() == word.size() &&
+        std::equal(name.begin(), name.end(), word.begin(), [](char a, char b) { return a == AsciiLower(b); })) {
+      return unit;
+    }
+  }
+  return -1;
 }
+
+bool IsTimeUnitName(std::string_view word) { return TimeUnitNamed(word) >= 0; }
 
 std::size_t TimeLiteralEnd(std::string_view text, std::size_t numberEnd) {
   std::size_t unitStart = numberEnd;

@@ -18,8 +18,10 @@ UTX_API_EXPORT bool IsLiteralSpace(char c);
 UTX_API_EXPORT std::size_t NumberEnd(std::string_view text, std::size_t start);
 // The index past the letters, digits and '_' from start.
 UTX_API_EXPORT std::size_t WordEnd(std::string_view text, std::size_t start);
-// A unit name of time literals ("ns", "SEC"), as the library's parser reads
-// one.
+// The index in the library's unit table of a unit name of time literals
+// ("ns", "SEC": any case, as the library's parser reads one); -1 for any
+// other word.
+UTX_API_EXPORT int TimeUnitNamed(std::string_view word);
 UTX_API_EXPORT bool IsTimeUnitName(std::string_view word);
 // The index past white space and a unit name that follow a number ending at
 // numberEnd; numberEnd itself where no unit name follows.
