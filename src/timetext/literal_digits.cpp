@@ -1,5 +1,7 @@
 #include "timetext/literal_digits.h"
 
+#include "timetext/literal_routes.h"
+
 namespace universaltypes::detail {
 
 namespace {
@@ -7,6 +9,7 @@ namespace {
 // Exponents saturate here, far beyond both bounds that refuse or settle a
 // literal (v >= 2^96 and v < B^-1200 * unit), so the digit loop never wraps.
 constexpr long kSaturatedExponent = 1000000000;
+static_assert(kSaturatedExponent > kOverflowingPosition && -kSaturatedExponent < kNegligiblePosition);
 
 }  // namespace
 
