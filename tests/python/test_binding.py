@@ -47,7 +47,7 @@ class BindingTest(unittest.TestCase):
                 failing()
 
     def test_plain_numbers_do_not_mix_with_times(self):
-        for operation in (lambda t: t + 1.5, lambda t: 1 + t, lambda t: t < 1.5,
+        for operation in (lambda t: t + 1.5, lambda t: 1 + t, lambda t: t < 1.5, lambda t: t + 0,
                           lambda t: t - Integer(1), lambda t: t == 0):
             with self.assertRaisesRegex(TypeError, r"Time\(x, 'sec'\)"):
                 operation(Time("1 ns"))
