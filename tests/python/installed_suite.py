@@ -1,10 +1,9 @@
-"""Installs the package as a user would, into a fresh virtual environment,
-and runs this folder's test_*.py, copied out of the source tree, against it:
-  installed_suite.py pip <library dir>   (bundling the libraries under test)
-  installed_suite.py cmake-install <build dir> <python dir in the prefix>
-No UTYPES_LIBRARY_DIR or PYTHONPATH reaches the installed copy: it must find
-its libraries by itself. UTYPES_TEST_PRELOAD (sanitizer builds) becomes
-LD_PRELOAD for the suite alone, not for pip or venv."""
+"""Installs the package into a fresh virtual environment, by
+`pip <library dir>` (bundling the libraries under test) or by
+`cmake-install <build dir> <python dir in the prefix>`, and runs this folder's
+test_*.py against it from outside the source tree, with no UTYPES_LIBRARY_DIR
+or PYTHONPATH. UTYPES_TEST_PRELOAD (sanitizer builds) becomes LD_PRELOAD for
+the suite alone."""
 import os
 import shutil
 import subprocess

@@ -27,8 +27,7 @@ class TestbenchUseTest(unittest.TestCase):
         self.assertEqual(Time.from_fraction(Fraction("0.1"), "ns"), Time.from_fraction(0.1, "ns"))
 
     def test_units_are_named_in_any_case(self):
-        self.assertEqual(Time("1.5 ns"), Time(1.5, "NS"))
-        self.assertEqual(Frequency(250, "mhz"), Frequency(0.25, "GHZ"))
+        self.assertEqual(Frequency(250, "mhz"), Frequency(0.25, "GHZ"))  # times: the properties
         with self.assertRaisesRegex(ValueError, "fs ps ns us ms sec min hr"):
             Time(1, "nsec")
         with self.assertRaisesRegex(ValueError, "Hz kHz MHz GHz THz"):
@@ -45,8 +44,7 @@ class TestbenchUseTest(unittest.TestCase):
                     self.assertRaisesRegex(TypeError, r"t\.steps\(resolution, round_mode="):
                 rounding(Time("1.5 ns"))
 
-    def test_floor_division_and_rest_by_numbers(self):
-        self.assertEqual((Time(3333333), Time(1)), divmod(Time("10 ns"), 3))
+    def test_floor_division_and_rest_by_zero_raise(self):  # by other numbers: the properties
         for divide in (lambda: Time("10 ns") // 0, lambda: Time("10 ns") % 0.0,
                        lambda: divmod(Time("10 ns"), Decimal(0))):
             with self.assertRaises(ZeroDivisionError):
@@ -55,8 +53,6 @@ class TestbenchUseTest(unittest.TestCase):
     def test_frequencies_and_periods_are_exact(self):
         self.assertEqual(Frequency(250, "MHz"), 1 / Time("4 ns"))
         self.assertEqual(Time("4 ns"), Time.from_frequency(250e6))
-        self.assertEqual(Time("6.4 ns"), Frequency("156.25 MHz").period)
-        self.assertEqual(Time("8 ns"), 2 / Frequency(250, "MHz"))
         self.assertEqual(Fraction(1000, 3), Frequency("1 MHz") / Frequency("3 kHz"))
         self.assertEqual(["1000/3 MHz", "-2 GHz", "0 Hz", "250000 kHz"],
                          [str(1 / Time("3 ns")), str(Frequency(-2, "GHz")), str(Frequency(0)),
@@ -87,7 +83,6 @@ class TestbenchUseTest(unittest.TestCase):
         time = Time(5, "fs") + Time(5e-324, "fs")
         self.assertEqual(5 + Fraction(1, 2**1074), time.to_fraction())
         self.assertNotEqual(hash(Time(5)), hash(time))
-        self.assertEqual((True, 5e-15, 1), (bool(time), float(time), time / time))
         self.assertEqual(1 / time, Frequency(str(1 / time)))
         self.assertEqual(Time(0), Time(-5e-324, "fs"))  # the rest rounds to 1 and carries
 
