@@ -9,10 +9,9 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <random>
 #include <string>
 
-#include "support/int128_model.h"
+#include "support/record_source.h"
 #include "universaltypes/time_text.h"
 
 namespace {
@@ -106,20 +105,11 @@ const FlatArithmetic kIntegerArithmetic[] = {
 // the operands never, a relation of 0 or 1, images of bounded length. (The
 // sanitizer build checks that no access leaves the records.)
 TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
-  constexpr unsigned kSeed = 7;
-  std::mt19937 random(kSeed);
-  const int wildCounts[] = {-32768, -1, 0, 1, 3, 6, 7, 8, 100, 32767};
-  const int wildSigns[] = {1, -1, 0, 2, -2, -32768, 32767};
-  const UniversalInteger good[] = {UniversalInteger(0), UniversalInteger(-7), UniversalInteger(IntegerHighChoice)};
+  constexpr std::uint64_t kSeed = 7;
+  RecordSource source(kSeed);
   const UniversalInteger unwritten = RawRecord(-1, 2, 0xABCDEF);
-  const auto wild = [&] {
-    const unsigned pick = random() % 8;
-    const int sign = pick < 7 ? wildSigns[pick] : static_cast<int>(random()), count = wildCounts[random() % 10];
-    const std::uint32_t word0 = random(), word1 = random(), word2 = random();
-    return RawRecord(sign, count, word0, word1, word2);
-  };
   for (int trial = 0; trial < 20000; ++trial) {
-    const UniversalInteger a = wild(), b = trial % 4 == 0 ? good[trial / 4 % 3] : wild();
+    const UniversalInteger a = source.Malformed(), b = source.AnyInteger();
     SCOPED_TRACE("seed " + std::to_string(kSeed) + ", trial " + std::to_string(trial) + ": " + RecordText(a) +
                  " and " + RecordText(b));
     for (const auto& [left, right] : {std::pair{a, b}, std::pair{b, a}}) {
@@ -161,16 +151,14 @@ TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
 // image calls throw the documented overflow. A NaN offset prints no fraction.
 TEST(BadTimeRecords, ImagesOfOffsetsBeyondTheRangeThrowOverflow) {
   for (const double offset : {1e300, -1e300, kInfinity, -kInfinity}) {
-    UniversalTime time(7);
-    std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof(UniversalInteger), &offset, sizeof offset);
+    const UniversalTime time = TimeRecord(I(7), offset);
     UTypes_StatusCode status = UTypes_Error;
     for (const TimeUnit unit : {TimeUnit_fs, TimeUnit_hr}) {
       EXPECT_THROW(TimeTickValueToString(time, unit, status), UTypes_StatusCodeException) << offset << " " << unit;
     }
     EXPECT_THROW(static_cast<void>(static_cast<const char*>(time)), UTypes_StatusCodeException) << offset;
   }
-  UniversalTime time(7);
-  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof(UniversalInteger), &kNan, sizeof kNan);
+  const UniversalTime time = TimeRecord(I(7), kNan);
   UTypes_StatusCode status = UTypes_Error;
   EXPECT_STREQ(TimeTickValueToString(time, TimeUnit_fs, status), "7 fs");
   EXPECT_EQ(status, UTypes_OK);
