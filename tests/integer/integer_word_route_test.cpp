@@ -21,20 +21,24 @@ namespace {
 constexpr std::uint64_t kSeed = 20261207;
 using Internals = IntegerInternals;
 
-// The record's 16 bytes, or the status code of the exception it threw.
+// The record's bytes and the status word after it, or the status code of
+// the exception it threw.
 struct Outcome {
   int status = UTypes_OK;
-  std::array<unsigned char, 16> bytes{};
+  std::array<unsigned char, 24> bytes{};
+  int statusWord = 0;
   bool operator==(const Outcome&) const = default;
 };
 
 template <typename Operation>
 Outcome OutcomeOf(Operation operation) {
+  UniversalInteger resetsTheStatusWord(IntegerHighChoice);
   Outcome outcome;
   outcome.status = StatusOf([&] {
-    const UniversalInteger result = operation();
+    const auto result = operation();
     std::memcpy(outcome.bytes.data(), &result, sizeof result);
   });
+  outcome.statusWord = UniversalInteger::Status();
   return outcome;
 }
 
@@ -152,58 +156,6 @@ TEST(WordRoutes, DivisionHandsBackTheDigitRoutesRemainderToo) {
   }
 }
 
-// The flat calls that report overflow by status against the class
-// operators that throw it: the same record, or the same code with the
-// result record untouched, and the same status word afterwards.
-struct FlatOutcome {
-  int status;
-  std::array<unsigned char, 24> bytes;
-  int statusWord;
-  bool operator==(const FlatOutcome&) const = default;
-};
-
-template <typename Record, typename Call>
-FlatOutcome FlatOutcomeOf(Call call) {
-  UniversalInteger resetsTheStatusWord(IntegerHighChoice);
-  Record result = Record();
-  FlatOutcome outcome{call(result), {}, 0};
-  std::memcpy(outcome.bytes.data(), &result, sizeof result);
-  outcome.statusWord = UniversalInteger::Status();
-  return outcome;
-}
-
-template <typename Record, typename Operation>
-FlatOutcome ClassOutcomeOf(Operation operation) {
-  return FlatOutcomeOf<Record>([&](Record& result) {
-    return StatusOf([&] { result = operation(); });
-  });
-}
-
-TEST(FlatCalls, ReportWhatTheClassOperatorsThrowWithTheSameStatusWord) {
-  RecordSource source(kSeed + 2);
-  const long cases = ScaledCount(100000);
-  for (long index = 0; index < cases; ++index) {
-    const UniversalInteger a = source.AnyInteger(), b = index % 4 == 0 ? Negated(a) : source.AnyInteger();
-    const UniversalTime s = TimeRecord(a, source.AnyOffset()), t = TimeRecord(b, source.AnyOffset());
-    UniversalTime::Set_AnalogExists(index % 2 == 0);
-    const std::string context = "seed " + std::to_string(kSeed + 2) + ", case " + std::to_string(index) +
-                                ": " + RecordText(a) + " and " + RecordText(b);
-    ASSERT_EQ(FlatOutcomeOf<UniversalInteger>([&](auto& r) { return UniversalIntegerPlusUniversalInteger(&a, &b, &r); }),
-              ClassOutcomeOf<UniversalInteger>([&] { return a + b; }))
-        << "+, " << context;
-    ASSERT_EQ(FlatOutcomeOf<UniversalInteger>([&](auto& r) { return UniversalIntegerMinusUniversalInteger(&a, &b, &r); }),
-              ClassOutcomeOf<UniversalInteger>([&] { return a - b; }))
-        << "-, " << context;
-    ASSERT_EQ(FlatOutcomeOf<UniversalTime>([&](auto& r) { return UniversalTimePlusUniversalTime(&s, &t, &r); }),
-              ClassOutcomeOf<UniversalTime>([&] { return s + t; }))
-        << "time +, " << context;
-    ASSERT_EQ(FlatOutcomeOf<UniversalTime>([&](auto& r) { return UniversalTimeMinusUniversalTime(&s, &t, &r); }),
-              ClassOutcomeOf<UniversalTime>([&] { return s - t; }))
-        << "time -, " << context;
-  }
-  UniversalTime::Set_AnalogExists(true);
-}
-
 // Time times an int finishes its carry in machine words; the reference is
 // the tick product normalised with the carry's record, as before. Raw
 // records: wild ticks and offsets of either sign, huge, at 2^53 and NaN.
@@ -221,8 +173,8 @@ TEST(ScaledTimes, TimesIntCarriesAsTheNormalisationDoes) {
     ASSERT_EQ(OutcomeOf([&] { return ticks * factor; }),
               OutcomeOf([&] { return Internals::Multiply(ticks, UniversalInteger(factor)); }))
         << "ticks, " << context;
-    ASSERT_EQ(ClassOutcomeOf<UniversalTime>([&] { return time * factor; }),
-              ClassOutcomeOf<UniversalTime>([&] {
+    ASSERT_EQ(OutcomeOf([&] { return time * factor; }),
+              OutcomeOf([&] {
                 return TimeInternals::Normalized(ticks * factor, static_cast<double>(factor) * offset);
               }))
         << "time, " << context;

@@ -96,14 +96,23 @@ TEST(BadLiteralText, CountedFormWritesZeroForNoTextAndAlwaysClearsTheSwitch) {
 // ---- integer records outside the invariants
 
 using FlatArithmetic = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
-const FlatArithmetic kIntegerArithmetic[] = {
-    UniversalIntegerPlusUniversalInteger,      UniversalIntegerMinusUniversalInteger,
-    UniversalIntegerTimesUniversalInteger,     UniversalIntegerDividedByUniversalInteger,
-    UniversalIntegerRemUniversalInteger,       UniversalIntegerModUniversalInteger};
+const struct {
+  FlatArithmetic flat;
+  UniversalInteger (*member)(const UniversalInteger&, const UniversalInteger&);
+} kIntegerArithmetic[] = {
+    {UniversalIntegerPlusUniversalInteger, [](const auto& a, const auto& b) { return a + b; }},
+    {UniversalIntegerMinusUniversalInteger, [](const auto& a, const auto& b) { return a - b; }},
+    {UniversalIntegerTimesUniversalInteger, [](const auto& a, const auto& b) { return a * b; }},
+    {UniversalIntegerDividedByUniversalInteger, [](const auto& a, const auto& b) { return a / b; }},
+    {UniversalIntegerRemUniversalInteger, [](const auto& a, const auto& b) { return a.rem(b); }},
+    {UniversalIntegerModUniversalInteger, [](const auto& a, const auto& b) { return a.mod(b); }},
+};
 
 // Any five fields: a status in 0..2, the result written only on success,
-// the operands never, a relation of 0 or 1, images of bounded length. (The
-// sanitizer build checks that no access leaves the records.)
+// the operands never, the class operator throwing what the flat function
+// returns with the same record and status word, a relation of 0 or 1,
+// images of bounded length. (The sanitizer build checks that no access
+// leaves the records.)
 TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
   constexpr std::uint64_t kSeed = 7;
   RecordSource source(kSeed);
@@ -114,9 +123,14 @@ TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
                  " and " + RecordText(b));
     for (const auto& [left, right] : {std::pair{a, b}, std::pair{b, a}}) {
       const UniversalInteger leftBefore = left, rightBefore = right;
-      for (const FlatArithmetic operation : kIntegerArithmetic) {
-        UniversalInteger result = unwritten;
-        const int status = operation(&left, &right, &result);
+      for (const auto& operation : kIntegerArithmetic) {
+        UniversalInteger result = unwritten, thrown = unwritten;
+        UniversalInteger resetsTheStatusWord(IntegerHighChoice);
+        const int status = operation.flat(&left, &right, &result);
+        const UniversalInteger::StatusCodes statusWord = UniversalInteger::Status();
+        UniversalInteger resetsItAgain(IntegerHighChoice);
+        ASSERT_EQ(StatusOf([&] { thrown = operation.member(left, right); }), status);
+        ASSERT_TRUE(Same(result, thrown) && UniversalInteger::Status() == statusWord);
         ASSERT_TRUE(status >= UTypes_OK && status <= UTypes_Overflow);
         ASSERT_TRUE(status == UTypes_OK || Same(result, unwritten));
       }
@@ -247,10 +261,10 @@ TEST(BadOperands, NullRecordsAreRefused) {
   UniversalInteger integer(3);
   UniversalTime time;
   UniversalReal real;
-  for (const FlatArithmetic flat : kIntegerArithmetic) {
-    EXPECT_EQ(flat(nullptr, &integer, &integer), UTypes_Error);
-    EXPECT_EQ(flat(&integer, nullptr, &integer), UTypes_Error);
-    EXPECT_EQ(flat(&integer, &integer, nullptr), UTypes_Error);
+  for (const auto& operation : kIntegerArithmetic) {
+    EXPECT_EQ(operation.flat(nullptr, &integer, &integer), UTypes_Error);
+    EXPECT_EQ(operation.flat(&integer, nullptr, &integer), UTypes_Error);
+    EXPECT_EQ(operation.flat(&integer, &integer, nullptr), UTypes_Error);
   }
   EXPECT_EQ(UniversalIntegerTimesInt(nullptr, 2, &integer), UTypes_Error);
   EXPECT_EQ(UniversalIntegerTimesInt(&integer, 3, nullptr), UTypes_Error);

@@ -115,13 +115,13 @@ inline Model ModelFrom(const i128& value) {
   return value < 0 ? Model{-1, static_cast<u128>(-value)} : Model{1, static_cast<u128>(value)};
 }
 
-inline ModelOutcome Checked(const i128& value) {
+inline ModelOutcome InRange(const i128& value) {
   const Model model = ModelFrom(value);
   return model.magnitude > kMax96 ? ModelOutcome{UTypes_Overflow, {}} : ModelOutcome{UTypes_OK, model};
 }
 
-inline ModelOutcome ModelSum(const Model& a, const Model& b) { return Checked(ValueOf(a) + ValueOf(b)); }
-inline ModelOutcome ModelDifference(const Model& a, const Model& b) { return Checked(ValueOf(a) - ValueOf(b)); }
+inline ModelOutcome ModelSum(const Model& a, const Model& b) { return InRange(ValueOf(a) + ValueOf(b)); }
+inline ModelOutcome ModelDifference(const Model& a, const Model& b) { return InRange(ValueOf(a) - ValueOf(b)); }
 
 // Products wrap modulo 2^96 and keep the product of the signs even where
 // the wrapped magnitude is zero; a zero operand gives +0.
