@@ -121,7 +121,8 @@ TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
     const UniversalInteger a = source.Malformed(), b = source.AnyInteger();
     SCOPED_TRACE("seed " + std::to_string(kSeed) + ", trial " + std::to_string(trial) + ": " + RecordText(a) +
                  " and " + RecordText(b));
-    for (const auto& [left, right] : {std::pair{a, b}, std::pair{b, a}}) {
+    for (const auto& operands : {std::pair{a, b}, std::pair{b, a}}) {
+      const UniversalInteger &left = operands.first, &right = operands.second;
       const UniversalInteger leftBefore = left, rightBefore = right;
       for (const auto& operation : kIntegerArithmetic) {
         UniversalInteger result = unwritten, thrown = unwritten;
