@@ -75,8 +75,6 @@ bool ParsedTicks(const std::string& literal, Model& ticks) {
   return status == UTypes_OK;
 }
 
-i128 ValueOf(const Model& model) { return model.sign < 0 ? -i128(model.magnitude) : i128(model.magnitude); }
-
 // |read - ticks| within `slack` femtoseconds.
 bool ReadsBackWithin(const std::string& image, const UniversalInteger& ticks, const i128& slack) {
   Model read;
@@ -108,7 +106,7 @@ void CheckTimeImage(const char* image, UTypes_StatusCode status, int unit, const
 void CheckTickArrayImage(int (&ticks)[5], int unit) {
   UniversalInteger record;
   record.ConvertIntsToUniversalInteger(ticks);
-  const std::string context = "tick array " + fuzz::FieldsText(record) + ", unit " + std::to_string(unit);
+  const std::string context = "tick array " + RecordText(record) + ", unit " + std::to_string(unit);
   UTypes_StatusCode status = static_cast<UTypes_StatusCode>(-7);
   const char* image = TimeTickValueToString_CF(ticks, static_cast<TimeUnit>(unit), status);
   const UniversalTime time = TimeRecord(record, 0.0);
@@ -117,7 +115,7 @@ void CheckTickArrayImage(int (&ticks)[5], int unit) {
 
 void CheckTimeImages(const UniversalTime& time, int unit) {
   const bool valid = fuzz::KeepsInvariants(time);
-  const std::string context = "time " + fuzz::FieldsText(time.UniversalToPhysicalTime()) + " + " +
+  const std::string context = "time " + RecordText(time.UniversalToPhysicalTime()) + " + " +
                               std::to_string(static_cast<double>(time.Get_OffsetTime())) + ", unit " +
                               std::to_string(unit);
   try {
@@ -141,18 +139,18 @@ void CheckTimeImages(const UniversalTime& time, int unit) {
 
 void CheckTickImage(const UniversalInteger& ticks) {
   const char* image = PhysicalTimeTickImage(&ticks);
-  FUZZ_CHECK(Terminated(image, kTickImageSize), "tick image of %s", fuzz::FieldsText(ticks).c_str());
+  FUZZ_CHECK(Terminated(image, kTickImageSize), "tick image of %s", RecordText(ticks).c_str());
   char* end = nullptr;
   const double value = std::strtod(image, &end);
   FUZZ_CHECK(value == static_cast<double>(UniversalReal(ticks)) && std::string(end) == " fs",
-             "tick image \"%s\" of %s", image, fuzz::FieldsText(ticks).c_str());
+             "tick image \"%s\" of %s", image, RecordText(ticks).c_str());
   FUZZ_CHECK(std::string(PhysicalTimeTickImage(nullptr)).empty(), "tick image of no record");
 }
 
 // this + fraction, printed, reads back within one of this.
 void CheckPrinted(const UniversalInteger& integer, double fraction, int precision) {
   const bool valid = fuzz::KeepsInvariants(integer) && fraction >= 0.0 && fraction < 1.0;
-  const std::string context = fuzz::FieldsText(integer) + " + " + std::to_string(fraction) + ", precision " +
+  const std::string context = RecordText(integer) + " + " + std::to_string(fraction) + ", precision " +
                               std::to_string(precision);
   const auto buffer = Buffer(kPrintedSize);
   try {
@@ -169,13 +167,13 @@ void CheckPrinted(const UniversalInteger& integer, double fraction, int precisio
 
 void CheckIntegerImages(const UniversalInteger& integer, double fraction, int precision) {
   const char* image = static_cast<const char*>(integer);
-  FUZZ_CHECK(Terminated(image, kSharedImageSize), "image of %s", fuzz::FieldsText(integer).c_str());
+  FUZZ_CHECK(Terminated(image, kSharedImageSize), "image of %s", RecordText(integer).c_str());
   FUZZ_CHECK(!fuzz::KeepsInvariants(integer) || ToString(fuzz::ModelOf(integer)) == image,
-             "image \"%s\" of %s", image, fuzz::FieldsText(integer).c_str());
+             "image \"%s\" of %s", image, RecordText(integer).c_str());
   const auto hex = Buffer(kIntegerHexSize);
   integer.ToHexString(hex.get());
   FUZZ_CHECK(ExpectedHex(integer) == hex.get(), "hex \"%s\" of %s", hex.get(),
-             fuzz::FieldsText(integer).c_str());
+             RecordText(integer).c_str());
   CheckPrinted(integer, fraction, precision);
 }
 

@@ -14,8 +14,6 @@
 
 namespace {
 
-using fuzz::ModelOutcome;
-
 struct Operation {
   const char* name;
   int (*flat)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
@@ -23,12 +21,12 @@ struct Operation {
 };
 
 const Operation kOperations[] = {
-    {"+", UniversalIntegerPlusUniversalInteger, fuzz::ModelSum},
-    {"-", UniversalIntegerMinusUniversalInteger, fuzz::ModelDifference},
-    {"*", UniversalIntegerTimesUniversalInteger, fuzz::ModelProduct},
-    {"/", UniversalIntegerDividedByUniversalInteger, fuzz::ModelQuotient},
-    {"rem", UniversalIntegerRemUniversalInteger, fuzz::ModelRem},
-    {"mod", UniversalIntegerModUniversalInteger, fuzz::ModelMod},
+    {"+", UniversalIntegerPlusUniversalInteger, ModelSum},
+    {"-", UniversalIntegerMinusUniversalInteger, ModelDifference},
+    {"*", UniversalIntegerTimesUniversalInteger, ModelProduct},
+    {"/", UniversalIntegerDividedByUniversalInteger, ModelQuotient},
+    {"rem", UniversalIntegerRemUniversalInteger, ModelRem},
+    {"mod", UniversalIntegerModUniversalInteger, ModelMod},
 };
 
 struct IntOperation {
@@ -38,8 +36,8 @@ struct IntOperation {
 };
 
 const IntOperation kIntOperations[] = {
-    {"* int", UniversalIntegerTimesInt, fuzz::ModelProduct},
-    {"/ int", UniversalIntegerDividedByInt, fuzz::ModelQuotient},
+    {"* int", UniversalIntegerTimesInt, ModelProduct},
+    {"/ int", UniversalIntegerDividedByInt, ModelQuotient},
 };
 
 struct Relation {
@@ -98,13 +96,13 @@ void CheckArithmetic(const UniversalInteger& left, Call call, const ModelOutcome
   FUZZ_CHECK(result.status == expected->status, "%s: status %d, model %d", context.c_str(), result.status,
              expected->status);
   FUZZ_CHECK(result.status != UTypes_OK || Matches(result.record, expected->value), "%s: got %s, model %s",
-             context.c_str(), fuzz::FieldsText(result.record).c_str(), ToString(expected->value).c_str());
+             context.c_str(), RecordText(result.record).c_str(), ToString(expected->value).c_str());
 }
 
 void CheckRelations(const UniversalInteger& a, const UniversalInteger& b, bool valid,
                     const std::string& operands) {
   const Model ma = fuzz::ModelOf(a), mb = fuzz::ModelOf(b);
-  const int order = fuzz::SignedOrder(ma, mb);
+  const int order = SignedOrder(ma, mb);
   const int magnitudeOrder = ma.magnitude < mb.magnitude ? -1 : (mb.magnitude < ma.magnitude ? 1 : 0);
   for (const Relation& relation : kRelations) {
     const int answer = relation.flat(&a, &b);
@@ -119,7 +117,7 @@ void CheckArrayForm(const UniversalInteger& record) {
   record.ConvertUniversalIntegerToInts(ints);
   UniversalInteger back;
   back.ConvertIntsToUniversalInteger(ints);
-  FUZZ_CHECK(fuzz::SameBytes(back, record), "array form of %s", fuzz::FieldsText(record).c_str());
+  FUZZ_CHECK(fuzz::SameBytes(back, record), "array form of %s", RecordText(record).c_str());
 }
 
 void CheckHostStatus(int code) {
@@ -142,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const bool leftValid = fuzz::KeepsInvariants(a);
   const bool valid = leftValid && fuzz::KeepsInvariants(b);
-  const std::string operands = "a = " + fuzz::FieldsText(a) + ", b = " + fuzz::FieldsText(b);
+  const std::string operands = "a = " + RecordText(a) + ", b = " + RecordText(b);
   for (const Operation& operation : kOperations) {
     const ModelOutcome expected =
         valid ? operation.model(fuzz::ModelOf(a), fuzz::ModelOf(b)) : ModelOutcome{};
@@ -162,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           return operation.flat(left, n, result);
         },
         leftValid ? &expected : nullptr,
-        std::string(operation.name) + ", a = " + fuzz::FieldsText(a) + ", n = " + std::to_string(n));
+        std::string(operation.name) + ", a = " + RecordText(a) + ", n = " + std::to_string(n));
   }
   CheckRelations(a, b, valid, operands);
   CheckArrayForm(a);

@@ -35,13 +35,13 @@ struct Operands {
 std::string TimeText(const UniversalTime& time) {
   char offset[32];
   std::snprintf(offset, sizeof offset, " + %a", static_cast<double>(time.Get_OffsetTime()));
-  return fuzz::FieldsText(time.UniversalToPhysicalTime()) + offset;
+  return RecordText(time.UniversalToPhysicalTime()) + offset;
 }
 
 std::string Operands::Text() const {
   char reals[96];
   std::snprintf(reals, sizeof reals, ", reals %a %a, int %d", real, other, factor);
-  return "left " + TimeText(left) + ", right " + TimeText(right) + ", integer " + fuzz::FieldsText(integer) +
+  return "left " + TimeText(left) + ", right " + TimeText(right) + ", integer " + RecordText(integer) +
          reals;
 }
 
@@ -138,7 +138,7 @@ void CheckIntegerFromReal(double real) {
   FUZZ_CHECK(status == expected, "integer from %a: status %d", real, status);
   if (status != UTypes_OK) return;
   FUZZ_CHECK(Matches(integer, Normalised(real < 0 ? -1 : 1, static_cast<u128>(whole))),
-             "integer from %a is %s", real, fuzz::FieldsText(integer).c_str());
+             "integer from %a is %s", real, RecordText(integer).c_str());
   FUZZ_CHECK(static_cast<double>(integer) == std::trunc(real), "integer from %a converts back", real);
 }
 
@@ -159,9 +159,9 @@ void CheckIntegerByReal(const Operands& operands) {
   if (!KeepsInvariants(operands.integer)) return;
   const double dropped = remainder;
   FUZZ_CHECK(timesStatus != UTypes_OK || (KeepsInvariants(product) && dropped >= 0.0 && dropped < 1.0),
-             "product %s remainder %a, %s", fuzz::FieldsText(product).c_str(), dropped, context.c_str());
+             "product %s remainder %a, %s", RecordText(product).c_str(), dropped, context.c_str());
   FUZZ_CHECK(overStatus != UTypes_OK || KeepsInvariants(quotient), "quotient %s, %s",
-             fuzz::FieldsText(quotient).c_str(), context.c_str());
+             RecordText(quotient).c_str(), context.c_str());
 }
 
 // ---- times
@@ -273,12 +273,12 @@ TimeResult Run(const TimeOperation& operation, const Operands& operands, const s
 // Sums and differences of times and ticks, exactly: ticks in the integer
 // model, offsets as the one double operation they are, with one carry or
 // borrow while analog. operation: 0 + time, 1 - time, 2 + ticks, 3 - ticks.
-fuzz::ModelOutcome ExpectedTicks(const Operands& operands, int operation, bool analog, double& offset) {
+ModelOutcome ExpectedTicks(const Operands& operands, int operation, bool analog, double& offset) {
   const Model left = fuzz::ModelOf(operands.left.UniversalToPhysicalTime());
   const bool subtract = operation % 2 == 1;
   const Model right =
       fuzz::ModelOf(operation < 2 ? operands.right.UniversalToPhysicalTime() : operands.integer);
-  fuzz::ModelOutcome ticks = subtract ? fuzz::ModelDifference(left, right) : fuzz::ModelSum(left, right);
+  ModelOutcome ticks = subtract ? ModelDifference(left, right) : ModelSum(left, right);
   const double leftOffset = operands.left.Get_OffsetTime(), rightOffset = operands.right.Get_OffsetTime();
   // Results leave with one zero: an offset of -0.0 becomes +0.0.
   offset = leftOffset + 0.0;
@@ -286,7 +286,7 @@ fuzz::ModelOutcome ExpectedTicks(const Operands& operands, int operation, bool a
   offset = subtract ? leftOffset - rightOffset : rightOffset + leftOffset;
   if (subtract ? offset < 0.0 : offset >= 1.0) {
     offset += subtract ? 1.0 : -1.0;
-    ticks = (subtract ? fuzz::ModelDifference : fuzz::ModelSum)(ticks.value, Normalised(1, 1));
+    ticks = (subtract ? ModelDifference : ModelSum)(ticks.value, Normalised(1, 1));
   }
   offset += 0.0;
   return ticks;
@@ -297,7 +297,7 @@ constexpr int kExactlyModelled = 4;
 void CheckExactly(int operation, const TimeResult& result, const Operands& operands, bool analog,
                   const std::string& context) {
   double offset = 0.0;
-  const fuzz::ModelOutcome ticks = ExpectedTicks(operands, operation, analog, offset);
+  const ModelOutcome ticks = ExpectedTicks(operands, operation, analog, offset);
   FUZZ_CHECK(result.status == ticks.status, "%s: status %d", context.c_str(), result.status);
   if (result.status != UTypes_OK) return;
   FUZZ_CHECK(Matches(result.time.UniversalToPhysicalTime(), ticks.value) &&
@@ -322,8 +322,8 @@ void CheckTimeArithmetic(const Operands& operands, bool valid, bool analog) {
 // Ticks first; between equal ticks the offsets, but only while analog.
 void CheckTimeRelations(const UniversalTime& left, const UniversalTime& right, bool analog,
                         const std::string& context) {
-  const int ticks = fuzz::SignedOrder(fuzz::ModelOf(left.UniversalToPhysicalTime()),
-                                      fuzz::ModelOf(right.UniversalToPhysicalTime()));
+  const int ticks = SignedOrder(fuzz::ModelOf(left.UniversalToPhysicalTime()),
+                                fuzz::ModelOf(right.UniversalToPhysicalTime()));
   const double a = left.Get_OffsetTime(), b = right.Get_OffsetTime();
   const int order = ticks != 0 || !analog ? ticks : (a < b ? -1 : (b < a ? 1 : 0));
   CheckRelations(kTimeRelations, left, right,

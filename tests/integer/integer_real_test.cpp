@@ -7,6 +7,7 @@
 #include <random>
 
 #include "support/int128_model.h"
+#include "support/record_source.h"
 #include "support/test_scale.h"
 
 namespace {
@@ -33,9 +34,9 @@ TEST(IntegerFromReal, TruncatesExactly) {
 }
 
 TEST(IntegerToReal, RoundsTheTopWordsThenTheLowWord) {
-  std::mt19937_64 random(kSeed);
+  RecordSource source(kSeed);
   for (int trial = 0; trial < 100000; ++trial) {
-    const u128 magnitude = (u128{random()} << 64 | random()) & kMax96;
+    const u128 magnitude = source.Magnitude();
     const double expected = static_cast<double>(static_cast<std::uint64_t>(magnitude >> 32)) * 4294967296.0 +
                             static_cast<double>(static_cast<std::uint32_t>(magnitude));
     ASSERT_EQ(static_cast<double>(I(magnitude, -1)), -expected) << "seed " << kSeed << " trial " << trial;
@@ -103,13 +104,12 @@ TEST(IntegerTimesReal, SignsSnappingAndACarryThroughA65535Digit) {
 // Dyadic factors j / 2^16 make every step of the digit-by-digit product
 // exact, so the product and remainder must be exact too.
 TEST(IntegerTimesReal, ExactForDyadicFactors) {
-  std::mt19937_64 random(kSeed);
+  RecordSource source(kSeed);
   for (long trial = 0; trial < ScaledCount(200000); ++trial) {
     SCOPED_TRACE("seed " + std::to_string(kSeed) + " trial " + std::to_string(trial));
-    const int count = static_cast<int>(random() % 7);
-    const u128 magnitude = count == 0 ? 0 : (u128{random()} << 64 | random()) >> (128 - 16 * count);
-    const std::uint64_t numerator = random() % (1u << 24);
-    const double factor = std::ldexp(static_cast<double>(numerator), -16) * (random() % 2 ? 1 : -1);
+    const u128 magnitude = source.Magnitude();
+    const std::uint64_t numerator = source.Bits() % (1u << 24);
+    const double factor = std::ldexp(static_cast<double>(numerator), -16) * (source.Below(2) ? 1 : -1);
     const u128 exact = magnitude * numerator;  // < 2^120
     const Scaled scaled = Scale(I(magnitude), factor);
     if ((exact >> 16) > kMax96) {

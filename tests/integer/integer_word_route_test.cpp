@@ -6,10 +6,10 @@
 
 #include <array>
 #include <cstring>
-#include <random>
 #include <string>
 
 #include "support/int128_model.h"
+#include "support/record_source.h"
 #include "integer/integer_internals.h"
 #include "time/time_internals.h"
 #include "support/test_scale.h"
@@ -21,61 +21,26 @@ namespace {
 constexpr std::uint64_t kSeed = 20261207;
 using Internals = IntegerInternals;
 
-// The record's 16 bytes, or the status code of the exception it threw.
+// The record's bytes and the status word after it, or the status code of
+// the exception it threw.
 struct Outcome {
   int status = UTypes_OK;
-  std::array<unsigned char, 16> bytes{};
+  std::array<unsigned char, 24> bytes{};
+  int statusWord = 0;
   bool operator==(const Outcome&) const = default;
 };
 
 template <typename Operation>
 Outcome OutcomeOf(Operation operation) {
+  UniversalInteger resetsTheStatusWord(IntegerHighChoice);
   Outcome outcome;
   outcome.status = StatusOf([&] {
-    const UniversalInteger result = operation();
+    const auto result = operation();
     std::memcpy(outcome.bytes.data(), &result, sizeof result);
   });
+  outcome.statusWord = UniversalInteger::Status();
   return outcome;
 }
-
-class RecordSource {
- public:
-  explicit RecordSource(std::uint64_t seed) : random_(seed) {}
-
-  // A well-formed value of random bit length (boundary words favoured) with
-  // sign +1 or -1; one in four breaks an invariant.
-  UniversalInteger Next() {
-    std::uint32_t words[3] = {Word(), Word(), Word()};
-    const int bits = Below(97);
-    for (int word = 0; word < 3; ++word) {
-      const int kept = bits - 32 * word;
-      if (kept <= 0) words[word] = 0;
-      else if (kept < 32) words[word] &= (1u << kept) - 1;
-    }
-    int sign = Below(2) == 0 ? 1 : -1;
-    int count = ExactDigitCount(u128{words[2]} << 64 | u128{words[1]} << 32 | words[0]);
-    switch (Below(16)) {
-      case 0: sign = Pick({0, 2, -2, 32767, -32768}); break;
-      case 1: count = Pick({-32768, -1, 7, 32767, count + 1, count - 1}); break;
-      case 2: words[Below(3)] = Word(); break;
-      case 3: count = 0; break;
-      default: break;
-    }
-    return RawRecord(sign, count, words[0], words[1], words[2]);
-  }
-
- private:
-  int Below(int bound) { return static_cast<int>(random_() % static_cast<std::uint64_t>(bound)); }
-  int Pick(std::initializer_list<int> choices) { return choices.begin()[Below(static_cast<int>(choices.size()))]; }
-  std::uint32_t Word() {
-    static constexpr std::uint32_t kBoundaries[] = {0, 1, 0x7FFF, 0x8000, 0xFFFF, 0x10000,
-                                                    0x80000000u, 0xFFFF0000u, 0xFFFFFFFFu};
-    if (Below(3) == 0) return kBoundaries[Below(static_cast<int>(std::size(kBoundaries)))];
-    return static_cast<std::uint32_t>(random_());
-  }
-
-  std::mt19937_64 random_;
-};
 
 // The comparison every record had before the word-wide reading: counts
 // first, then the covered words from the top, nothing for counts beyond 1..6.
@@ -95,13 +60,20 @@ UniversalInteger Negated(const UniversalInteger& value) {
   return RawRecord(static_cast<std::int16_t>(-f.sign), f.count, f.words[0], f.words[1], f.words[2]);
 }
 
+using Division = void (*)(const UniversalInteger&, const UniversalInteger&, UniversalInteger&, UniversalInteger&);
+
+std::array<UniversalInteger, 2> DividedBy(Division divide, const UniversalInteger& a, const UniversalInteger& b) {
+  std::array<UniversalInteger, 2> quotientAndRemainder;
+  divide(a, b, quotientAndRemainder[0], quotientAndRemainder[1]);
+  return quotientAndRemainder;
+}
+
 // rem and mod as the digit routes compose them.
 UniversalInteger RemainderByDigits(const UniversalInteger& a, const UniversalInteger& b) {
   if (Internals::HasZeroMagnitude(b) || Internals::HasZeroMagnitude(a)) {
     return UniversalInteger::Get_TheConstantZero();
   }
-  UniversalInteger quotient, remainder;
-  Internals::DivideDigitByDigit(a, b, quotient, remainder);
+  UniversalInteger remainder = DividedBy(Internals::DivideDigitByDigit, a, b)[1];
   if (Internals::Count(remainder) != 0) Internals::Sign(remainder) = Internals::Sign(a);
   return remainder;
 }
@@ -137,21 +109,22 @@ const RoutePair kRoutePairs[] = {
     {"-", Internals::Subtract, [](const auto& a, const auto& b) { return Internals::AddWordByWord(a, Negated(b)); }},
     {"*", Internals::Multiply, Internals::MultiplyDigitByDigit},
     {"/", Internals::Quotient,
-     [](const auto& a, const auto& b) {
-       UniversalInteger quotient, remainder;
-       Internals::DivideDigitByDigit(a, b, quotient, remainder);
-       return quotient;
-     }},
+     [](const auto& a, const auto& b) { return DividedBy(Internals::DivideDigitByDigit, a, b)[0]; }},
     {"rem", Internals::Remainder, RemainderByDigits},
     {"mod", Internals::Modulo, ModuloByDigits},
+    // The division that hands back both at once.
+    {"divide: quotient", [](const auto& a, const auto& b) { return DividedBy(Internals::Divide, a, b)[0]; },
+     [](const auto& a, const auto& b) { return DividedBy(Internals::DivideDigitByDigit, a, b)[0]; }},
+    {"divide: remainder", [](const auto& a, const auto& b) { return DividedBy(Internals::Divide, a, b)[1]; },
+     [](const auto& a, const auto& b) { return DividedBy(Internals::DivideDigitByDigit, a, b)[1]; }},
 };
 
 TEST(WordRoutes, AgreeWithTheDigitRoutesOnEveryRecord) {
   RecordSource source(kSeed);
   const long cases = ScaledCount(300000);
   for (long index = 0; index < cases; ++index) {
-    const UniversalInteger a = source.Next();
-    const UniversalInteger b = index % 8 == 0 ? a : index % 8 == 1 ? WithOtherUnreadWords(a) : source.Next();
+    const UniversalInteger a = source.AnyInteger();
+    const UniversalInteger b = index % 8 == 0 ? a : index % 8 == 1 ? WithOtherUnreadWords(a) : source.AnyInteger();
     const auto context = [&] {
       return "seed " + std::to_string(kSeed) + ", case " + std::to_string(index) + ": " + RecordText(a) + " and " +
              RecordText(b);
@@ -167,114 +140,25 @@ TEST(WordRoutes, AgreeWithTheDigitRoutesOnEveryRecord) {
   }
 }
 
-// The whole quotient-remainder pair, both handed back by one division.
-TEST(WordRoutes, DivisionHandsBackTheDigitRoutesRemainderToo) {
-  RecordSource source(kSeed + 1);
-  const long cases = ScaledCount(100000);
-  for (long index = 0; index < cases; ++index) {
-    const UniversalInteger a = source.Next(), b = source.Next();
-    UniversalInteger fast[2], reference[2];
-    const Outcome fastOutcome = OutcomeOf([&] {
-      Internals::Divide(a, b, fast[0], fast[1]);
-      return fast[1];
-    });
-    const Outcome referenceOutcome = OutcomeOf([&] {
-      Internals::DivideDigitByDigit(a, b, reference[0], reference[1]);
-      return reference[1];
-    });
-    const std::string context = "seed " + std::to_string(kSeed + 1) + ", case " + std::to_string(index) + ": " +
-                                RecordText(a) + " / " + RecordText(b);
-    ASSERT_EQ(fastOutcome, referenceOutcome) << context;
-    if (fastOutcome.status == UTypes_OK) {
-      ASSERT_EQ(0, std::memcmp(&fast[0], &reference[0], sizeof fast[0])) << context;
-    }
-  }
-}
-
-// The flat calls that report overflow by status against the class
-// operators that throw it: the same record, or the same code with the
-// result record untouched, and the same status word afterwards.
-struct FlatOutcome {
-  int status;
-  std::array<unsigned char, 24> bytes;
-  int statusWord;
-  bool operator==(const FlatOutcome&) const = default;
-};
-
-template <typename Record, typename Call>
-FlatOutcome FlatOutcomeOf(Call call) {
-  UniversalInteger resetsTheStatusWord(IntegerHighChoice);
-  Record result = Record();
-  FlatOutcome outcome{call(result), {}, 0};
-  std::memcpy(outcome.bytes.data(), &result, sizeof result);
-  outcome.statusWord = UniversalInteger::Status();
-  return outcome;
-}
-
-template <typename Record, typename Operation>
-FlatOutcome ClassOutcomeOf(Operation operation) {
-  return FlatOutcomeOf<Record>([&](Record& result) {
-    return StatusOf([&] { result = operation(); });
-  });
-}
-
-UniversalTime TimeOf(const UniversalInteger& ticks, std::uint64_t choice) {
-  static constexpr double kOffsets[] = {0.0, 0.5, 0.75, 0.999999999999, -0.25, 1.5, -0.0};
-  return UniversalTime(ticks, UniversalReal(kOffsets[choice % std::size(kOffsets)]));
-}
-
-TEST(FlatCalls, ReportWhatTheClassOperatorsThrowWithTheSameStatusWord) {
-  RecordSource source(kSeed + 2);
-  const long cases = ScaledCount(100000);
-  for (long index = 0; index < cases; ++index) {
-    const UniversalInteger a = source.Next(), b = index % 4 == 0 ? Negated(a) : source.Next();
-    const UniversalTime s = TimeOf(a, static_cast<std::uint64_t>(index)), t = TimeOf(b, index / 7u);
-    UniversalTime::Set_AnalogExists(index % 2 == 0);
-    const std::string context = "seed " + std::to_string(kSeed + 2) + ", case " + std::to_string(index) +
-                                ": " + RecordText(a) + " and " + RecordText(b);
-    ASSERT_EQ(FlatOutcomeOf<UniversalInteger>([&](auto& r) { return UniversalIntegerPlusUniversalInteger(&a, &b, &r); }),
-              ClassOutcomeOf<UniversalInteger>([&] { return a + b; }))
-        << "+, " << context;
-    ASSERT_EQ(FlatOutcomeOf<UniversalInteger>([&](auto& r) { return UniversalIntegerMinusUniversalInteger(&a, &b, &r); }),
-              ClassOutcomeOf<UniversalInteger>([&] { return a - b; }))
-        << "-, " << context;
-    ASSERT_EQ(FlatOutcomeOf<UniversalTime>([&](auto& r) { return UniversalTimePlusUniversalTime(&s, &t, &r); }),
-              ClassOutcomeOf<UniversalTime>([&] { return s + t; }))
-        << "time +, " << context;
-    ASSERT_EQ(FlatOutcomeOf<UniversalTime>([&](auto& r) { return UniversalTimeMinusUniversalTime(&s, &t, &r); }),
-              ClassOutcomeOf<UniversalTime>([&] { return s - t; }))
-        << "time -, " << context;
-  }
-  UniversalTime::Set_AnalogExists(true);
-}
-
 // Time times an int finishes its carry in machine words; the reference is
 // the tick product normalised with the carry's record, as before. Raw
 // records: wild ticks and offsets of either sign, huge, at 2^53 and NaN.
 TEST(ScaledTimes, TimesIntCarriesAsTheNormalisationDoes) {
-  static constexpr double kOffsets[] = {0.0, -0.0, 0.5, 0.999999999999, -0.25, 1.5, 9007199254740991.0,
-                                        9007199254740992.0, -9007199254740993.0, 1e30, -1e30, 7.9e28};
-  static constexpr int kFactors[] = {0, 1, -1, 2, -2, 1000, -1000, 2147483647, -2147483647 - 1};
   RecordSource source(kSeed + 3);
-  std::mt19937_64 random(kSeed + 3);
   const long cases = ScaledCount(100000);
   for (long index = 0; index < cases; ++index) {
-    const UniversalInteger ticks = source.Next();
-    const double offset = index % 3 == 0 ? kOffsets[random() % std::size(kOffsets)]
-                          : index % 3 == 1 ? std::ldexp(static_cast<double>(random() >> 11), -53)
-                                           : std::nan("");
-    const int factor = index % 2 == 0 ? kFactors[random() % std::size(kFactors)] : static_cast<int>(random());
-    UniversalTime time;
-    std::memcpy(static_cast<void*>(&time), &ticks, sizeof ticks);
-    std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof ticks, &offset, sizeof offset);
+    const UniversalInteger ticks = source.AnyInteger();
+    const double offset = source.AnyOffset();
+    const int factor = source.Int();
+    const UniversalTime time = TimeRecord(ticks, offset);
     const std::string context = "seed " + std::to_string(kSeed + 3) + ", case " + std::to_string(index) + ": " +
                                 RecordText(ticks) + " offset " + std::to_string(offset) + " * " +
                                 std::to_string(factor);
     ASSERT_EQ(OutcomeOf([&] { return ticks * factor; }),
               OutcomeOf([&] { return Internals::Multiply(ticks, UniversalInteger(factor)); }))
         << "ticks, " << context;
-    ASSERT_EQ(ClassOutcomeOf<UniversalTime>([&] { return time * factor; }),
-              ClassOutcomeOf<UniversalTime>([&] {
+    ASSERT_EQ(OutcomeOf([&] { return time * factor; }),
+              OutcomeOf([&] {
                 return TimeInternals::Normalized(ticks * factor, static_cast<double>(factor) * offset);
               }))
         << "time, " << context;

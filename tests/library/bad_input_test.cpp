@@ -9,10 +9,9 @@
 #include <cstring>
 #include <functional>
 #include <limits>
-#include <random>
 #include <string>
 
-#include "support/int128_model.h"
+#include "support/record_source.h"
 #include "universaltypes/time_text.h"
 
 namespace {
@@ -97,36 +96,42 @@ TEST(BadLiteralText, CountedFormWritesZeroForNoTextAndAlwaysClearsTheSwitch) {
 // ---- integer records outside the invariants
 
 using FlatArithmetic = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
-const FlatArithmetic kIntegerArithmetic[] = {
-    UniversalIntegerPlusUniversalInteger,      UniversalIntegerMinusUniversalInteger,
-    UniversalIntegerTimesUniversalInteger,     UniversalIntegerDividedByUniversalInteger,
-    UniversalIntegerRemUniversalInteger,       UniversalIntegerModUniversalInteger};
+const struct {
+  FlatArithmetic flat;
+  UniversalInteger (*member)(const UniversalInteger&, const UniversalInteger&);
+} kIntegerArithmetic[] = {
+    {UniversalIntegerPlusUniversalInteger, [](const auto& a, const auto& b) { return a + b; }},
+    {UniversalIntegerMinusUniversalInteger, [](const auto& a, const auto& b) { return a - b; }},
+    {UniversalIntegerTimesUniversalInteger, [](const auto& a, const auto& b) { return a * b; }},
+    {UniversalIntegerDividedByUniversalInteger, [](const auto& a, const auto& b) { return a / b; }},
+    {UniversalIntegerRemUniversalInteger, [](const auto& a, const auto& b) { return a.rem(b); }},
+    {UniversalIntegerModUniversalInteger, [](const auto& a, const auto& b) { return a.mod(b); }},
+};
 
 // Any five fields: a status in 0..2, the result written only on success,
-// the operands never, a relation of 0 or 1, images of bounded length. (The
-// sanitizer build checks that no access leaves the records.)
+// the operands never, the class operator throwing what the flat function
+// returns with the same record and status word, a relation of 0 or 1,
+// images of bounded length. (The sanitizer build checks that no access
+// leaves the records.)
 TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
-  constexpr unsigned kSeed = 7;
-  std::mt19937 random(kSeed);
-  const int wildCounts[] = {-32768, -1, 0, 1, 3, 6, 7, 8, 100, 32767};
-  const int wildSigns[] = {1, -1, 0, 2, -2, -32768, 32767};
-  const UniversalInteger good[] = {UniversalInteger(0), UniversalInteger(-7), UniversalInteger(IntegerHighChoice)};
+  constexpr std::uint64_t kSeed = 7;
+  RecordSource source(kSeed);
   const UniversalInteger unwritten = RawRecord(-1, 2, 0xABCDEF);
-  const auto wild = [&] {
-    const unsigned pick = random() % 8;
-    const int sign = pick < 7 ? wildSigns[pick] : static_cast<int>(random()), count = wildCounts[random() % 10];
-    const std::uint32_t word0 = random(), word1 = random(), word2 = random();
-    return RawRecord(sign, count, word0, word1, word2);
-  };
   for (int trial = 0; trial < 20000; ++trial) {
-    const UniversalInteger a = wild(), b = trial % 4 == 0 ? good[trial / 4 % 3] : wild();
+    const UniversalInteger a = source.Malformed(), b = source.AnyInteger();
     SCOPED_TRACE("seed " + std::to_string(kSeed) + ", trial " + std::to_string(trial) + ": " + RecordText(a) +
                  " and " + RecordText(b));
-    for (const auto& [left, right] : {std::pair{a, b}, std::pair{b, a}}) {
+    for (const auto& operands : {std::pair{a, b}, std::pair{b, a}}) {
+      const UniversalInteger &left = operands.first, &right = operands.second;
       const UniversalInteger leftBefore = left, rightBefore = right;
-      for (const FlatArithmetic operation : kIntegerArithmetic) {
-        UniversalInteger result = unwritten;
-        const int status = operation(&left, &right, &result);
+      for (const auto& operation : kIntegerArithmetic) {
+        UniversalInteger result = unwritten, thrown = unwritten;
+        UniversalInteger resetsTheStatusWord(IntegerHighChoice);
+        const int status = operation.flat(&left, &right, &result);
+        const UniversalInteger::StatusCodes statusWord = UniversalInteger::Status();
+        UniversalInteger resetsItAgain(IntegerHighChoice);
+        ASSERT_EQ(StatusOf([&] { thrown = operation.member(left, right); }), status);
+        ASSERT_TRUE(Same(result, thrown) && UniversalInteger::Status() == statusWord);
         ASSERT_TRUE(status >= UTypes_OK && status <= UTypes_Overflow);
         ASSERT_TRUE(status == UTypes_OK || Same(result, unwritten));
       }
@@ -161,16 +166,14 @@ TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
 // image calls throw the documented overflow. A NaN offset prints no fraction.
 TEST(BadTimeRecords, ImagesOfOffsetsBeyondTheRangeThrowOverflow) {
   for (const double offset : {1e300, -1e300, kInfinity, -kInfinity}) {
-    UniversalTime time(7);
-    std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof(UniversalInteger), &offset, sizeof offset);
+    const UniversalTime time = TimeRecord(I(7), offset);
     UTypes_StatusCode status = UTypes_Error;
     for (const TimeUnit unit : {TimeUnit_fs, TimeUnit_hr}) {
       EXPECT_THROW(TimeTickValueToString(time, unit, status), UTypes_StatusCodeException) << offset << " " << unit;
     }
     EXPECT_THROW(static_cast<void>(static_cast<const char*>(time)), UTypes_StatusCodeException) << offset;
   }
-  UniversalTime time(7);
-  std::memcpy(reinterpret_cast<unsigned char*>(&time) + sizeof(UniversalInteger), &kNan, sizeof kNan);
+  const UniversalTime time = TimeRecord(I(7), kNan);
   UTypes_StatusCode status = UTypes_Error;
   EXPECT_STREQ(TimeTickValueToString(time, TimeUnit_fs, status), "7 fs");
   EXPECT_EQ(status, UTypes_OK);
@@ -259,10 +262,10 @@ TEST(BadOperands, NullRecordsAreRefused) {
   UniversalInteger integer(3);
   UniversalTime time;
   UniversalReal real;
-  for (const FlatArithmetic flat : kIntegerArithmetic) {
-    EXPECT_EQ(flat(nullptr, &integer, &integer), UTypes_Error);
-    EXPECT_EQ(flat(&integer, nullptr, &integer), UTypes_Error);
-    EXPECT_EQ(flat(&integer, &integer, nullptr), UTypes_Error);
+  for (const auto& operation : kIntegerArithmetic) {
+    EXPECT_EQ(operation.flat(nullptr, &integer, &integer), UTypes_Error);
+    EXPECT_EQ(operation.flat(&integer, nullptr, &integer), UTypes_Error);
+    EXPECT_EQ(operation.flat(&integer, &integer, nullptr), UTypes_Error);
   }
   EXPECT_EQ(UniversalIntegerTimesInt(nullptr, 2, &integer), UTypes_Error);
   EXPECT_EQ(UniversalIntegerTimesInt(&integer, 3, nullptr), UTypes_Error);

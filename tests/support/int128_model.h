@@ -100,6 +100,62 @@ inline std::string ToString(const Model& model) {
 
 inline Model Normalised(int sign, u128 magnitude) { return {magnitude == 0 ? 1 : sign, magnitude}; }
 
+// What each integer operation must give, worked out on signed values, where
+// / and % already truncate toward zero and give the remainder the
+// dividend's sign.
+struct ModelOutcome {
+  int status = UTypes_OK;
+  Model value;
+  bool operator==(const ModelOutcome&) const = default;
+};
+
+inline i128 ValueOf(const Model& model) { return model.sign < 0 ? -i128(model.magnitude) : i128(model.magnitude); }
+
+inline Model ModelFrom(const i128& value) {
+  return value < 0 ? Model{-1, static_cast<u128>(-value)} : Model{1, static_cast<u128>(value)};
+}
+
+inline ModelOutcome InRange(const i128& value) {
+  const Model model = ModelFrom(value);
+  return model.magnitude > kMax96 ? ModelOutcome{UTypes_Overflow, {}} : ModelOutcome{UTypes_OK, model};
+}
+
+inline ModelOutcome ModelSum(const Model& a, const Model& b) { return InRange(ValueOf(a) + ValueOf(b)); }
+inline ModelOutcome ModelDifference(const Model& a, const Model& b) { return InRange(ValueOf(a) - ValueOf(b)); }
+
+// Products wrap modulo 2^96 and keep the product of the signs even where
+// the wrapped magnitude is zero; a zero operand gives +0.
+inline ModelOutcome ModelProduct(const Model& a, const Model& b) {
+  if (a.magnitude == 0 || b.magnitude == 0) return {};
+  return {UTypes_OK, {a.sign * b.sign, (a.magnitude * b.magnitude) & kMax96}};
+}
+
+// Nothing over zero is +0; anything else over zero has no value.
+inline ModelOutcome ModelQuotient(const Model& a, const Model& b) {
+  if (b.magnitude == 0) return {a.magnitude == 0 ? UTypes_OK : UTypes_Error, {}};
+  return {UTypes_OK, ModelFrom(ValueOf(a) / ValueOf(b))};
+}
+
+inline ModelOutcome ModelRem(const Model& a, const Model& b) {
+  if (a.magnitude == 0 || b.magnitude == 0) return {};
+  return {UTypes_OK, ModelFrom(ValueOf(a) % ValueOf(b))};
+}
+
+// mod takes the divisor's sign; a zero divisor gives the dividend.
+inline ModelOutcome ModelMod(const Model& a, const Model& b) {
+  if (a.magnitude == 0) return {};
+  if (b.magnitude == 0) return {UTypes_OK, a};
+  const i128 divisor = ValueOf(b), remainder = ValueOf(a) % divisor;
+  const bool oppositeSigns = (remainder < 0) != (divisor < 0);
+  return {UTypes_OK, ModelFrom(remainder != 0 && oppositeSigns ? remainder + divisor : remainder)};
+}
+
+// -1, 0 or 1 as a is below, equal to or above b.
+inline int SignedOrder(const Model& a, const Model& b) {
+  const i128 x = ValueOf(a), y = ValueOf(b);
+  return x < y ? -1 : (y < x ? 1 : 0);
+}
+
 // ---- shorthand shared by the tests
 
 inline UniversalInteger I(u128 magnitude, int sign = 1) { return ToRecord(Normalised(sign, magnitude)); }

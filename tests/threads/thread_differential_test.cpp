@@ -6,16 +6,14 @@
 // their buffers by design and are left out.)
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <initializer_list>
 #include <map>
-#include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "support/record_source.h"
 #include "support/test_scale.h"
 #include "universaltypes/flat.h"
 #include "universaltypes/time_text.h"
@@ -36,53 +34,30 @@ struct Operands {
   std::string literal;
 };
 
-class OperandSource {
- public:
-  explicit OperandSource(std::uint64_t seed) : random_(seed) {}
+// Literals in every unit: based (refused by the counted form), decimal and
+// with a negative exponent.
+std::string Literal(RecordSource& source) {
+  const std::string unit =
+      source.Pick<std::string>({" fs", " ps", " ns", " us", " ms", " sec", " min", " hr"});
+  const auto number = [&](int bound) { return std::to_string(source.Below(bound)); };
+  switch (source.Below(3)) {
+    case 0: return "16#" + number(4096) + "#" + unit;
+    case 1: return number(100000) + "." + number(1000) + unit;
+    default: return number(1000) + "E-" + number(9) + unit;
+  }
+}
 
-  Operands Next() {
-    Operands o{Integer(), Integer(), Time(), Time(), UniversalReal(Real()), UniversalReal(Real()),
-               static_cast<int>(random_() % 2001) - 1000, Real(), Literal()};
-    if (o.n == 0) o.n = 7;
-    return o;
-  }
-
- private:
-  // Canonical, of any width up to 80 bits, so products may overflow or not.
-  UniversalInteger Integer() {
-    const int width = static_cast<int>(random_() % 81);
-    int ints[5] = {1, 0, 0, 0, 0};
-    for (int word = 0; word < 3; ++word) {
-      const int bits = std::clamp(width - 32 * word, 0, 32);
-      const auto value = bits == 0 ? 0u : static_cast<std::uint32_t>(random_() >> (64 - bits));
-      ints[2 + word] = static_cast<int>(value);
-      if (value != 0) ints[1] = 2 * word + (value >> 16 != 0 ? 2 : 1);
-    }
-    if (ints[1] != 0 && random_() % 2 != 0) ints[0] = -1;
-    UniversalInteger integer;
-    integer.ConvertIntsToUniversalInteger(ints);
-    return integer;
-  }
-  UniversalTime Time() {
-    const double offset = random_() % 4 == 0 ? 0.0 : std::ldexp(static_cast<double>(random_() >> 11), -53);
-    return UniversalTime(Integer(), UniversalReal(offset));
-  }
-  // Factors and divisors with a fraction, so products drop one.
-  double Real() {
-    const double real = std::ldexp(static_cast<double>(random_() >> 11), -53) * 2000.0 - 1000.0;
-    return real == 0.0 ? 0.5 : real;
-  }
-  std::string Literal() {
-    static const char* const kUnits[] = {"fs", "ps", "ns", "us", "ms", "sec", "min", "hr"};
-    const std::string unit = kUnits[random_() % 8];
-    switch (random_() % 3) {
-      case 0: return "16#" + std::to_string(random_() % 4096) + "# " + unit;  // refused by the counted form
-      case 1: return std::to_string(random_() % 100000) + "." + std::to_string(random_() % 1000) + " " + unit;
-      default: return std::to_string(random_() % 1000) + "E-" + std::to_string(random_() % 9) + " " + unit;
-    }
-  }
-  std::mt19937_64 random_;
-};
+Operands Next(RecordSource& source) {
+  return {source.Integer(),
+          source.Integer(),
+          source.Time(),
+          source.Time(),
+          UniversalReal(source.Real()),
+          UniversalReal(source.Real()),
+          source.Int(),
+          source.Real(),
+          Literal(source)};
+}
 
 template <typename Record>
 void Append(std::string& bytes, const Record& record) {
@@ -230,8 +205,8 @@ std::map<std::string, long> ConcurrentMismatches(bool analog) {
   std::vector<std::vector<Operands>> operands(kThreads);
   std::vector<std::map<std::string, std::vector<std::string>>> expected(kThreads);
   for (int thread = 0; thread < kThreads; ++thread) {
-    OperandSource source(kSeed + static_cast<std::uint64_t>(thread));
-    for (long index = 0; index < records; ++index) operands[thread].push_back(source.Next());
+    RecordSource source(kSeed + static_cast<std::uint64_t>(thread));
+    for (long index = 0; index < records; ++index) operands[thread].push_back(Next(source));
     for (const auto& [name, call] : Calls()) {
       for (const Operands& o : operands[thread]) expected[thread][name].push_back(Result(call, o));
     }

@@ -21,15 +21,11 @@ constexpr int kFractionBits = 40;  // of the exact values
 constexpr int kOffsetBits = 20;    // of the random offsets
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-UniversalTime Time(i128 ticks, double offset = 0.0) {
-  return UniversalTime(I(static_cast<u128>(ticks < 0 ? -ticks : ticks), ticks < 0 ? -1 : 1), offset);
-}
+UniversalTime Time(i128 ticks, double offset = 0.0) { return UniversalTime(ToRecord(ModelFrom(ticks)), offset); }
 
 i128 TicksOf(const UniversalTime& time) {
   const Fields fields = FieldsOf(time.UniversalToPhysicalTime());
-  const auto magnitude =
-      static_cast<i128>(u128{fields.words[2]} << 64 | u128{fields.words[1]} << 32 | fields.words[0]);
-  return fields.sign < 0 ? -magnitude : magnitude;
+  return ValueOf({fields.sign, MagnitudeOf(fields)});
 }
 
 double OffsetOf(const UniversalTime& time) { return time.Get_OffsetTime().UniversalRealToDouble(); }
