@@ -1,11 +1,8 @@
-"""The time literal parser against exact fractions: random literals of the
-whole grammar (decimal and based 2..16, signs, fractions, exponents in the
-literal's base, underscores, leading zeros, white space, either case) and
-literals at the direct route's limits, against what literal_probe prints
-(maybe under an emulator). Mutated text, and based text with based literals
-off, are held to the probe's own check: the direct route agrees with the
-general one. Usage: literal_oracle.py PROBE-COMMAND...; UTYPES_TEST_SCALE
-divides the case count."""
+"""The time literal parser against exact fractions: random literals of the whole grammar and
+literals at the direct route's limits, against what literal_probe prints. Mutated text, and
+based text with based literals off, are held to the probe's own check: the direct route agrees
+with the general one. Usage: literal_oracle.py PROBE-COMMAND...; UTYPES_TEST_SCALE divides the
+case count."""
 import os
 import random
 import struct
@@ -22,48 +19,35 @@ DIGITS = "0123456789abcdef"
 
 
 def digit_run(rng, base, count):
+    """Digits in either case, underscores between some; its text and value."""
     digits = [rng.choice(DIGITS[:base]) for _ in range(count)]
     digits = [d.upper() if rng.random() < 0.3 else d for d in digits]
-    return digits[0] + "".join(("_" if rng.random() < 0.1 else "") + d for d in digits[1:])
-
-
-def run_value(text, base):
-    return int(text.replace("_", ""), base)
+    text = digits[0] + "".join(("_" if rng.random() < 0.1 else "") + d for d in digits[1:])
+    return text, int("".join(digits), base)
 
 
 def space(rng, least):
     return "".join(rng.choice(" \t") for _ in range(rng.randint(least, 2)))
 
 
-def unit_text(rng, unit):
-    name = UNITS[unit]
-    return "".join(c.upper() if rng.random() < 0.2 else c for c in name)
-
-
 def well_formed(rng):
+    """Decimal or based 2..16, signs, leading zeros, a fraction, an exponent in the base."""
     unit = rng.randrange(8)
     based = rng.random() < 0.35
     base = rng.randint(2, 16) if based else 10
-    whole = digit_run(rng, base, rng.choice([1, 1, 2, 3, 5, 10, 20, 30]))
+    mantissa, value = digit_run(rng, base, rng.choice([1, 1, 2, 3, 5, 10, 20, 30]))
     if rng.random() < 0.2:
-        whole = "0" * rng.randint(1, 40) + whole
-    fraction = digit_run(rng, base, rng.choice([1, 2, 3, 8, 16, 20, 25, 30, 60])) if rng.random() < 0.6 else None
-    exponent = None
-    if rng.random() < 0.4:
-        size = rng.choice([0, 1, 2, 2, 3, 30, 200, 400, 1300])
-        exponent_value = rng.randint(0, size)
-        exponent = (rng.choice(["", "+", "-"]), exponent_value)
-    negative = not based and rng.random() < 0.3
-    value = Fraction(run_value(whole, base))
-    if fraction is not None:
-        value += Fraction(run_value(fraction, base), base ** len(fraction.replace("_", "")))
-    mantissa = whole + ("." + fraction if fraction is not None else "")
+        mantissa = "0" * rng.randint(1, 40) + mantissa
+    if rng.random() < 0.6:
+        fraction, numerator = digit_run(rng, base, rng.choice([1, 2, 3, 8, 16, 20, 25, 30, 60]))
+        mantissa += "." + fraction
+        value += Fraction(numerator, base ** len(fraction.replace("_", "")))
     exponent_text = ""
-    if exponent is not None:
-        sign, amount = exponent
+    if rng.random() < 0.4:
+        sign, amount = rng.choice(["", "+", "-"]), rng.randint(0, rng.choice([0, 1, 2, 2, 3, 30, 200, 400, 1300]))
         value *= Fraction(base) ** (-amount if sign == "-" else amount)
-        digits = to_base(amount, base)
-        exponent_text = rng.choice("eE") + sign + "0" * rng.choice([0, 0, 0, 3]) + digits
+        exponent_text = rng.choice("eE") + sign + "0" * rng.choice([0, 0, 0, 3]) + to_base(amount, base)
+    negative = not based and rng.random() < 0.3
     if based:
         prefix = "0" * rng.choice([0, 0, 1, 2]) + (str(base) if base != 10 or rng.random() < 0.5 else "")
         number = prefix + "#" + mantissa + "#" + exponent_text
@@ -74,7 +58,8 @@ def well_formed(rng):
         number = "-" + number
     elif not based and rng.random() < 0.1:
         number = "+" + number
-    text = space(rng, 0) + number + space(rng, 1) + unit_text(rng, unit) + space(rng, 0)
+    unit_text = "".join(c.upper() if rng.random() < 0.2 else c for c in UNITS[unit])
+    text = space(rng, 0) + number + space(rng, 1) + unit_text + space(rng, 0)
     return text, value * UNIT_FS[unit]
 
 
@@ -83,8 +68,7 @@ def to_base(value, base):
 
 
 def mutated(rng):
-    """A well-formed literal with one random edit (an insertion, deletion,
-    doubling or swap): most are malformed."""
+    """A well-formed literal with one insertion, deletion, doubling or swap: most are malformed."""
     text = well_formed(rng)[0]
     at = rng.randrange(len(text))
     return rng.choice([text[:at] + rng.choice("_.#eE+-09aFfs \txm") + text[at:], text[:at] + text[at + 1:],
@@ -92,11 +76,10 @@ def mutated(rng):
 
 
 def at_the_limits():
-    """(text, value) at the direct route's limits: mantissas around the
-    one-word step (2^60), 10^19, 2^64, 2^96, 10^29 and the route's own limit
-    (2^120) with the point anywhere, and past 2^128; ticks around 2^64, 2^96
-    and 2^128 in every unit and power of ten the route scales by; rests over
-    denominators on either side of 2^53 and next to 0 and 1."""
+    """(text, value) at the direct route's limits: mantissas around the one-word step (2^60),
+    10^19, 2^64, 2^96, 10^29, the route's own limit (2^120) and past 2^128, the point anywhere;
+    ticks around 2^64, 2^96 and 2^128 in every unit and scale; rests over denominators on either
+    side of 2^53 and next to 0 and 1."""
     cases = []
     for limit in [2**60, 10**19, 2**64, 2**96, 10**29, 2**120, 10**37]:
         for digits, base in [(to_base(limit + d, b), b) for d in range(-3, 4) for b in (10, 16)]:
@@ -129,21 +112,17 @@ def at_the_limits():
     return cases + [("-" + text, -value) for text, value in cases if "#" not in text]
 
 
-# Literals the generators never spell, with their exact values: a unit alone
-# is one unit, a word after the unit is ignored, and exponents too long for
-# any machine word (10^-(10^20) rounds to zero as a double).
+# Literals the generators never spell: a unit alone is one unit, a word after the unit is ignored,
+# and exponents too long for any machine word (10^-(10^20) rounds to zero as a double).
 PINNED = [("ns", 10**6), ("5 sec extra", 5 * 10**15), ("1e0000000000000000000000000003 ns", 10**9),
           ("1e-99999999999999999999 fs", 0), ("0e99999999999999999999 fs", 0)]
 
 
 def line_and_want(text, value, analog, based_off=False):
-    """The probe's input line, and its expected output (None: the probe's
-    own agreement check only)."""
-    if value is None:
-        want = None
-    else:
-        result = expected(Fraction(value), analog)
-        want = "overflow" if result is None else "0 %d %s" % (result[0], struct.pack(">d", result[1]).hex())
+    """The probe's input line, and its expected output (None: the probe's own check only)."""
+    result = None if value is None else expected(Fraction(value), analog)
+    want = None if value is None else "overflow" if result is None else "0 %d %s" % (
+        result[0], struct.pack(">d", result[1]).hex())
     return ("A" if analog else "D") + ("-" if based_off else "|") + text, want
 
 

@@ -1,10 +1,9 @@
-// Reads one literal a line, "A|text" or "D|text" (analog flag set or clear;
-// '-' for '|' switches based literals off) and prints what the parser made
-// of it ("status ticks offset-bits", "overflow" or "error") for the oracle.
-// When the direct route takes the literal, the general route must leave the
-// host the same record, offset, status and status word for 'text x' (the
-// grammar ignores a word after the unit; the direct route declines it), and
-// " direct" follows, or " differs ..." when it does not.
+// Reads "A|text" or "D|text" lines (analog flag set or clear; '-' for '|'
+// switches based literals off) and prints "status ticks offset-bits",
+// "overflow" or "error". When the direct route takes a literal, the general
+// route must leave the same record, status and status word for 'text x' (a
+// word after the unit is ignored, and the direct route declines it): then
+// " direct" follows, else " differs ...".
 #include <iostream>
 #include <string>
 
@@ -17,8 +16,8 @@ using universaltypes::detail::DirectLiteralValue;
 using universaltypes::detail::LiteralText;
 using universaltypes::detail::TryDirectLiteral;
 
-// What a host sees after a parse: the printed part, and the record's five
-// fields with the process-wide status word.
+// What a host sees after a parse: the printed part, and the record's fields
+// with the process-wide status word.
 struct Seen {
   std::string text, fields;
 };
