@@ -190,7 +190,7 @@ class CaseSource : RecordSource {
 // Random times (negative zeros among them), then every tick count in a band
 // around each power of ten in every unit: all remainders' zero padding and
 // trimming, and the fraction alone on both sides of %g's switch to scientific
-// form.
+// form. Last, malformed records, pinned to the division route's texts.
 TEST(TimeImageExactRoute, MatchesTheDivisionRoute) {
   CaseSource source(kSeed);
   for (long index = 0; index < ScaledCount(500000); ++index) {
@@ -208,10 +208,6 @@ TEST(TimeImageExactRoute, MatchesTheDivisionRoute) {
       }
     }
   }
-}
-
-// Malformed records, pinned to the texts the division route gives them.
-TEST(TimeImageExactRoute, UnusualRecordsKeepTheDivisionRoutesImages) {
   const struct {
     int sign, count;
     std::uint32_t word0, word2;
