@@ -291,12 +291,13 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_RationalArithmetic(DIVIDE, b"10", b"3", buffer, 4), ERROR)
 
     def test_literal_femtoseconds(self):
-        """Random literals of the whole grammar. Not held here: a based literal whose base is left
-        out or written 0, which the layer answers with the parsed record's value."""
+        """Random literals of the whole grammar. Not held here: a base written as zeros (the
+        parser's base 10), which the layer answers with the parsed record's value."""
         rng = random.Random(SEED + 9)
         buffer = ctypes.create_string_buffer(RATIONAL_TEXT_SIZE)
         for text, value in (well_formed(rng) for _ in range(scaled(4000))):
-            if "#" in text and not text.split("#")[0].strip(" \t0"):
+            base = text.split("#")[0].strip(" \t") if "#" in text else ""
+            if base and not base.strip("0"):
                 continue
             encoded = text.encode()
             record = Time()
