@@ -288,17 +288,16 @@ class ExactLayerTest(unittest.TestCase):
             status = EXACT.UTX_TimeScaledByRational(Time(), MULTIPLY, text, 1, Time())
             self.assertEqual(status, ERROR, text)
         self.assertEqual(EXACT.UTX_RationalArithmetic(7, b"1", b"1", buffer, 64), ERROR)
+        text = b"16#1#E-1400 fs"  # 16^-5120: past the exponent bound
+        self.assertEqual(EXACT.UTX_LiteralFemtoseconds(text, len(text), 1, buffer, 64, None), ERROR)
         self.assertEqual(EXACT.UTX_RationalArithmetic(DIVIDE, b"10", b"3", buffer, 4), ERROR)
 
     def test_literal_femtoseconds(self):
-        """Random literals of the whole grammar. Not held here: a base written as zeros (the
-        parser's base 10), which the layer answers with the parsed record's value."""
+        """Random literals of the whole grammar; a based exponent past the bound is an
+        error, never the parsed record's rounded value."""
         rng = random.Random(SEED + 9)
         buffer = ctypes.create_string_buffer(RATIONAL_TEXT_SIZE)
         for text, value in (well_formed(rng) for _ in range(scaled(4000))):
-            base = text.split("#")[0].strip(" \t") if "#" in text else ""
-            if base and not base.strip("0"):
-                continue
             encoded = text.encode()
             record = Time()
             parsed = EXACT.UTX_ParseTimeLiteral(encoded, len(encoded), record, None)

@@ -139,11 +139,12 @@ std::size_t BasedDigits(std::string_view text, std::size_t index, int base, mpz_
 // written in the base: the value it spells; empty for other text.
 std::optional<mpq_class> BasedNumberValue(std::string_view text) {
   const std::size_t hash = text.find('#');
-  if (hash == std::string_view::npos || hash > 6) return std::nullopt;
-  int base = 10;
-  if (const std::size_t digits = DigitsEnd(text, 0); digits == hash && hash > 0) {
-    base = std::stoi(std::string(text.substr(0, hash)));
-  }
+  if (hash == std::string_view::npos || DigitsEnd(text, 0) != hash) return std::nullopt;
+  // Leading zeros, then at most two digits; none at all is base 10 ('#12#'
+  // and '0#12#' alike).
+  const std::size_t zeros = text.find_first_not_of('0');
+  if (hash - zeros > 2) return std::nullopt;
+  const int base = zeros == hash ? 10 : std::stoi(std::string(text.substr(zeros, hash - zeros)));
   if (base < 2 || base > 16) return std::nullopt;
   mpz_class mantissa = 0;
   long integerDigits = 0, places = 0;
@@ -354,14 +355,15 @@ std::optional<mpq_class> LiteralFemtoseconds(std::string_view literal, const Uni
     if (!value) return std::nullopt;
     *value *= *unitSize;
   } else {
-    // A based number as read here where the library's record of it agrees
-    // (3#0.1# fs is 1/3 fs, not the double nearest it); else as the record.
+    // A based number as written (3#0.1# fs is 1/3 fs, not the double nearest
+    // it), checked against the library's record of it. No value where the
+    // two part (an exponent past the bound): the record alone would be a
+    // rounded answer given as exact.
     value = BasedNumberValue(number);
-    if (value) *value *= *unitSize;
-    const std::optional<UniversalTime> agreed = value ? TimeRecord(*value, analog) : std::nullopt;
-    if (!agreed || TimeValue(*agreed, analog) != TimeValue(record, analog)) {
-      return TimeValue(record, analog);
-    }
+    if (!value) return std::nullopt;
+    *value *= *unitSize;
+    const std::optional<UniversalTime> agreed = TimeRecord(*value, analog);
+    if (!agreed || TimeValue(*agreed, analog) != TimeValue(record, analog)) return std::nullopt;
   }
   return analog ? *value : mpq_class(Truncated(*value));
 }

@@ -53,7 +53,8 @@ class Reader {
       return RealValue{UniversalReal(time.UniversalToPhysicalTime()) + time.Get_OffsetTime(),
                        std::nullopt};
     }
-    return Count{*utx::LiteralFemtoseconds(token_.text + " fs", time, true)};
+    return Exactly([&] { return utx::LiteralFemtoseconds(token_.text + " fs", time, true); },
+                   ExactCount);
   }
 
  private:
