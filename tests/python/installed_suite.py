@@ -1,9 +1,7 @@
-"""Installs the package into a fresh virtual environment, by
-`pip <library dir>` (bundling the libraries under test) or by
-`cmake-install <build dir> <python dir in the prefix>`, and runs this folder's
-test_*.py against it from outside the source tree, with no UTYPES_LIBRARY_DIR
-or PYTHONPATH. UTYPES_TEST_PRELOAD (sanitizer builds) becomes LD_PRELOAD for
-the suite alone."""
+"""Installs the package into a fresh venv by `pip <library dir>` or
+`cmake-install <build dir> <python dir in the prefix>` and runs this folder's
+test_*.py against it from outside the source tree. UTYPES_TEST_PRELOAD
+(sanitizer builds) becomes LD_PRELOAD for the suite alone."""
 import os
 import shutil
 import subprocess

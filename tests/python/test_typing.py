@@ -1,6 +1,5 @@
-"""mypy --strict passes on the package and on everyday use of it
-(typed_example.py), and catches a round mode that does not exist. Debian:
-python3-mypy, which scripts/bootstrap installs."""
+"""mypy --strict (Debian's python3-mypy) passes on the package and on
+typed_example.py, and catches a round mode that does not exist."""
 import os
 import subprocess
 import sys

@@ -1,6 +1,5 @@
-"""Checks the manual page against the calculator's --help: the same
-options, the same usage line's options, the same grammar lines, and the
-version the calculator reports.
+"""The manual page against the calculator's --help (options, usage line,
+grammar) and --version.
 
 Usage: check_manual_page.py MANUAL_PAGE COMMAND [ARGUMENT...]
 """
@@ -11,8 +10,7 @@ import sys
 OPTION = re.compile(r"--?[a-z][a-z-]*")
 
 
-def plain(roff):
-    """The page without font changes and escaped hyphens."""
+def plain(roff):  # without font changes and escaped hyphens
     return re.sub(r"\\f[BIRP]", "", roff).replace("\\-", "-")
 
 

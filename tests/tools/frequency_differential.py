@@ -1,8 +1,6 @@
-"""Frequencies in the calculator against Python's exact fractions: one over a
-time is a frequency in the largest unit in which it is at least 1 and a
-decimal (else the exact fraction in the largest in which it is at least 1),
-one over a frequency is the exact time, and a frequency times a time is the
-exact count. Random operands, a fixed seed.
+"""The calculator's frequencies against Python's fractions: 1 / time in the
+largest unit where it is at least 1 and a decimal (else the fraction in the
+largest where it is at least 1), 1 / frequency and frequency * time exact.
 
 Usage: frequency_differential.py UTCALC [EMULATOR...]
 """
@@ -34,7 +32,6 @@ def decimal_text(value):
 
 
 def exact_text(value):
-    """The decimal where there is one, else the fraction in lowest terms."""
     text = decimal_text(value)
     return text if text is not None else "%d/%d" % (value.numerator, value.denominator)
 
@@ -50,9 +47,8 @@ def frequency_image(hertz):
 
 
 def random_decimal(generator, most_digits, most_places):
-    """Up to 10^most_digits with up to most_places places: half the time any
-    decimal, else one of the form 2^a 5^b / 10^c, whose reciprocal and
-    products are often decimals and doubles again."""
+    """Half the time any decimal, else 2^a 5^b / 10^c, whose reciprocal and
+    products are often decimals again."""
     largest = 10 ** generator.randint(0, most_digits)
     places = generator.randint(0, most_places)
     if generator.random() < 0.5:
@@ -84,7 +80,6 @@ def a_frequency_times_a_time(generator):
 
 class FrequencyDifferential(unittest.TestCase):
     def test_answers_are_the_exact_ones(self):
-        """Each kind of case from its own seed, CASES lines in one run."""
         for offset, make_case in enumerate([one_over_a_time, one_over_a_frequency,
                                             a_frequency_times_a_time]):
             generator = random.Random(SEED + offset)

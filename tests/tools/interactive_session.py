@@ -1,11 +1,9 @@
-"""Drives the calculator in a pseudo-terminal as a person would: types
-lines, recalls one with Up (also from the history file of an earlier
-session), abandons a half-typed line with Ctrl-C, ends with Ctrl-D or
-"quit", and checks what the terminal shows and the exit status.
+"""Drives the calculator in a pseudo-terminal as a person would: recalls a
+line with Up (also from an earlier session's history), abandons one with
+Ctrl-C, ends with Ctrl-D or "quit"; checks the screen and the exit status.
 
-Usage: interactive_session.py [--skip] UTCALC
---skip (a build without line editing, or a cross build): exit 77, which
-ctest counts as skipped.
+Usage: interactive_session.py [--skip] UTCALC (--skip: no line editing here;
+exit 77, which ctest counts as skipped)
 """
 import os
 import pty
@@ -24,8 +22,7 @@ PATIENCE_SECONDS = 30
 CONTROL_SEQUENCE = re.compile(r"\x1b\[[0-9;?]*[A-Za-z]|\x1b[=>]|[\x07\x08]")
 
 
-def screen_text(raw):
-    """The terminal's output without cursor and erase sequences."""
+def screen_text(raw):  # without cursor and erase sequences
     return CONTROL_SEQUENCE.sub("", raw.decode(errors="replace")).replace("\r", "")
 
 
@@ -51,18 +48,14 @@ class Terminal:
         return bool(chunk)
 
     def read_until(self, text, count=1):
-        """Reads until the screen shows text count times in all."""
         while screen_text(self.output).count(text) < count:
             if not self.read_some(repr(text)):
                 raise AssertionError("ended before %r; the screen shows:\n%s" % (text, self.screen()))
 
     def type(self, keys, shows=None, count=1):
-        """Types once the editor shows its prompt and holds the terminal, then
-        reads until the screen shows `shows` count times in all. Keys typed
-        before would meet the terminal driver, not the editor. libedit
-        prints its prompt before it leaves canonical mode, so a Ctrl-C typed
-        just after the prompt can still be the driver's interrupt, which
-        flushes the line and leaves the editor waiting."""
+        """Types once the editor holds the terminal (libedit prints its prompt
+        before it leaves canonical mode, and a Ctrl-C the driver sees flushes
+        the line), then reads until the screen shows `shows` count times."""
         self.read_until(PROMPT, self.prompts_due)
         self.wait_for_the_editor()
         os.write(self.fd, keys.encode())
@@ -79,7 +72,6 @@ class Terminal:
             time.sleep(0.01)
 
     def exit_status(self):
-        """Drains the output until the calculator ends, then its status."""
         while self.read_some("the end"):
             pass
         _, status = os.waitpid(self.pid, 0)
@@ -97,19 +89,13 @@ class InteractiveSession(unittest.TestCase):
         self.state = tempfile.TemporaryDirectory()
         self.addCleanup(self.state.cleanup)
 
-    def start(self):
-        terminal = Terminal(self.command, self.state.name)
-        terminal.read_until(PROMPT)
-        return terminal
-
     def test_recall_abandon_and_end(self):
-        terminal = self.start()
+        terminal = Terminal(self.command, self.state.name)
         terminal.type("1 ns + 2 ns\r", "3 ns")
         terminal.type(UP, "1 ns + 2 ns", 2)
         terminal.type("\r", "3 ns", 2)  # the recalled line's result
         terminal.type("1 hr + 1 xy", "1 xy")  # Ctrl-C once the editor holds the line
         terminal.type(CTRL_C, "^C")
-        terminal.read_until(PROMPT, 4)
         terminal.type("2 * 21\r", "42")
         terminal.type(CTRL_D)
         self.assertEqual(terminal.exit_status(), 0)
@@ -117,11 +103,11 @@ class InteractiveSession(unittest.TestCase):
         self.assertTrue(os.path.getsize(os.path.join(self.state.name, "utcalc_history")) > 0)
 
     def test_history_from_an_earlier_session_and_status_of_the_last_line(self):
-        first = self.start()
+        first = Terminal(self.command, self.state.name)
         first.type("7 ps * 3\r", "21 ps")
         first.type("quit\r")
         self.assertEqual(first.exit_status(), 0)
-        second = self.start()
+        second = Terminal(self.command, self.state.name)
         second.type(UP + UP + "\r", "21 ps")  # before "quit"
         second.type("1 / 0\r", "division by zero")
         second.type(CTRL_D)

@@ -3,7 +3,8 @@
 A session starts with "$ utcalc ARGS" (split as a shell does); then
 "% terminal" (standard input is a pseudo-terminal), "< line" (standard
 input), "> line" (expected standard output), "! line" (expected standard
-error), "? N" (expected exit status, 0 when not given); "#" starts a
+error); " => answer" after the arguments or an input line expects the answer
+as the next line of standard output; "? N" (expected exit status, 0 when not given); "#" starts a
 comment. An expected line "..." matches all the lines left; trailing white
 space is not compared (the prompt ends in one).
 
@@ -21,13 +22,14 @@ import termios
 
 
 def read_sessions(path):
-    """Each session as a dict: its line number, arguments, terminal flag,
-    lines by mark and exit status."""
     sessions = []
     with open(path, encoding="utf-8") as transcript:
         for number, line in enumerate(transcript, 1):
             line = line.rstrip("\n")
-            mark, text = line[:1], line[2:]
+            mark, text, answer = line[:1], line[2:], None
+            if mark in ("$", "<") and " => " in text:
+                text, answer = text.split(" => ", 1)
+                text = text.rstrip()  # the answers of a session may be aligned
             if mark == "$":
                 sessions.append({"line": number, "arguments": shlex.split(text)[1:],
                                  "terminal": False, "<": [], ">": [], "!": [], "?": 0})
@@ -39,13 +41,14 @@ def read_sessions(path):
                 sessions[-1]["terminal"] = True
             elif line and mark != "#":
                 raise SystemExit("%s:%d: not a transcript line: %r" % (path, number, line))
+            if answer is not None:
+                sessions[-1][">"].append(answer)
     return sessions
 
 
 def run(command, text, terminal):
-    """Standard input a pipe, or a pseudo-terminal's far side with echo off,
-    the input and an end-of-file character typed in before the calculator
-    reads."""
+    """Input through a pipe, or typed into a pseudo-terminal (echo off) with
+    an end-of-file character after it before the calculator reads."""
     if not terminal:
         return subprocess.run(command, input=text.encode(), capture_output=True, timeout=300)
     controller, far_side = pty.openpty()
@@ -61,10 +64,9 @@ def run(command, text, terminal):
 
 
 def matches(expected, actual):
-    expected = [line.rstrip() for line in expected]
-    actual = [line.rstrip() for line in actual]
-    if expected and expected[-1] == "...":
-        return actual[:len(expected) - 1] == expected[:-1]
+    expected, actual = [line.rstrip() for line in expected], [line.rstrip() for line in actual]
+    if expected[-1:] == ["..."]:
+        expected, actual = expected[:-1], actual[:len(expected) - 1]
     return actual == expected
 
 
