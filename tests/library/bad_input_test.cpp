@@ -146,7 +146,7 @@ TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
 // ---- units outside 0..7, and tick counts that are no one unit
 
 TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
-  int ticks[5] = {1, 1, 1500, 0, 0}, minusOne[5] = {-1, 1, 1, 0, 0};
+  int ticks[5] = {1, 1, 1500, 0, 0}, minusOne[5] = {-1, 1, 1, 0, 0}, negativeZero[5] = {-1, 0, 0, 0, 0};
   for (const int unit : {-1, 8, 127, INT_MAX, INT_MIN}) {
     UTypes_StatusCode status = UTypes_OK;
     EXPECT_STREQ(TimeTickValueToString(UniversalTime(1500), static_cast<TimeUnit>(unit), status), "") << unit;
@@ -160,6 +160,8 @@ TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
   EXPECT_EQ(TimeUnitFromTime(ticks, unit), UTypes_Error);
   EXPECT_EQ(TimeUnitFromTime(minusOne, unit), UTypes_Error);
   EXPECT_EQ(unit, TimeUnit_hr);
+  UTypes_StatusCode status = UTypes_Error;
+  EXPECT_STREQ(TimeTickValueToString_CF(negativeZero, TimeUnit_fs, status), "0 fs");  // no minus
 }
 
 // An offset no operation makes, beyond the 96-bit range, has no image: both
