@@ -1,7 +1,6 @@
 /* A host written in C: it sees only the flat header, the inline time header
  * and the records, and checks a few results of each family through the
  * undecorated names, and the inline time functions against them. */
-#include <math.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -41,21 +40,16 @@ int main(void) {
   int ints[5] = {1, 6, -1, -1, -1}, tenInts[5] = {1, 1, 10, 0, 0};
   UniversalTime high, ten, result;
   UniversalInteger ticks, one = {1, 1, {1, 0, 0}}, zero = {1, 0, {0, 0, 0}}, sum = one;
-  UniversalReal a = {1.5}, nan = {NAN}, product;
+  UniversalReal a = {1.5}, product;
   ConvertIntsToUniversalTime(ints, &high);
   Check(UniversalIntegerPlusUniversalInteger(&high.ticks, &one, &sum) == 2 && sum.words[0] == 1,
         "overflow is status 2 and leaves the result");
-  Check(UniversalIntegerTimesInt(&high.ticks, 2, &sum) == 0 && sum.words[0] == 0xFFFFFFFEu,
-        "products keep the low 96 bits");
   Check(UniversalIntegerDividedByUniversalInteger(&high.ticks, &zero, &sum) == 1, "division by zero");
-  Check(UniversalIntegerMagnitudeGreaterThanUniversalInteger(&one, &high.ticks) == 0, "magnitudes");
   Check(UniversalRealTimesInt(&a, 4, &product) == 0 && product.value == 6.0, "1.5 * 4");
-  Check(UniversalRealEqualsUniversalReal(&nan, &nan) == 0, "NaN is not equal to itself");
   ConvertLongsToUniversalTime(tenInts, &ten);
-  Check(UniversalTimeDividedByInt(&ten, 4, &result) == 0 && result.ticks.words[0] == 2 && result.offset.value == 0.5,
+  Check(UniversalTimeDividedByInt(&ten, 4, &result) == 0 && result.ticks.words[0] == 2 &&
+            Get_OffsetTime(&result) == 0.5,
         "10 fs / 4 keeps the half femtosecond");
-  Check(Get_OffsetTime(&result) == 0.5, "offset accessor");
-  Check(UniversalTimePlusUniversalTime(&high, &ten, &result) == 2, "time overflow");
   Get_TheConstantZero(&result);
   Check(result.ticks.digitCount == 0 && UniversalTimeLessThanUniversalTime(&result, &ten) == 1, "0 < 10 fs");
   UniversalToPhysicalTime(&ten, &ticks);
