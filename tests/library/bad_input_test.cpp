@@ -12,6 +12,7 @@
 #include <string>
 
 #include "support/record_source.h"
+#include "support/time_operations.h"
 #include "universaltypes/time_text.h"
 
 namespace {
@@ -26,9 +27,7 @@ bool Same(const Record& a, const Record& b) {
 
 std::string TicksOf(const UniversalTime& time) { return static_cast<const char*>(time.UniversalToPhysicalTime()); }
 
-// ---- time literals
-
-TEST(BadLiteralText, EveryMalformedClassFailsWithZeroOrOneUnit) {
+TEST(BadLiteralText, MalformedGivesZeroOrOneUnitAndOutOfRangeThrows) {
   // The text, and the ticks it gives: none, or one unit.
   const std::pair<const char*, const char*> cases[] = {
       {"1__0 ps", "1000"}, {"_1 ps", "1000"}, {"1_ ps", "1000"}, {"1. ns", "1000000"}, {".5 ns", "1000000"},
@@ -52,10 +51,7 @@ TEST(BadLiteralText, EveryMalformedClassFailsWithZeroOrOneUnit) {
   EXPECT_EQ(TicksOf(TimeValueFromTimeString("16#FF# ns", status)), "1000000");
   EXPECT_EQ(status, UTypes_Error);
   Set_DisableBaseLiterals(false);
-}
-
-TEST(BadLiteralText, OutOfRangeLiteralsThrowOverflow) {
-  UTypes_StatusCode status = UTypes_OK;
+  // Out of range: overflow is thrown.
   for (const char* text : {"1e30 fs", "79228162514264337593543950336 fs", "-79228162514264337593543950335.5 fs",
                            "16#1#E40 hr", "1e99999999999999999999 fs"}) {
     EXPECT_EQ(StatusOf([&] { TimeValueFromTimeString(text, status); }), UTypes_Overflow) << text;
@@ -92,8 +88,6 @@ TEST(BadLiteralText, CountedFormWritesZeroForNoTextAndAlwaysClearsTheSwitch) {
   EXPECT_EQ(StatusOf([&] { TimeValueFromTimeString_CF("1e40 fs", 7, ticks, status); }), UTypes_Overflow);
   EXPECT_TRUE(Is_BasedNumber("2#1#", 0, 4));
 }
-
-// ---- integer records outside the invariants
 
 using FlatArithmetic = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
 const struct {
@@ -143,10 +137,8 @@ TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
   }
 }
 
-// ---- units outside 0..7, and tick counts that are no one unit
-
-TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
-  int ticks[5] = {1, 1, 1500, 0, 0}, minusOne[5] = {-1, 1, 1, 0, 0};
+TEST(BadTimeImages, UnknownUnitsGiveStatusErrorAndOffsetsBeyondTheRangeThrow) {
+  int ticks[5] = {1, 1, 1500, 0, 0}, minusOne[5] = {-1, 1, 1, 0, 0}, negativeZero[5] = {-1, 0, 0, 0, 0};
   for (const int unit : {-1, 8, 127, INT_MAX, INT_MIN}) {
     UTypes_StatusCode status = UTypes_OK;
     EXPECT_STREQ(TimeTickValueToString(UniversalTime(1500), static_cast<TimeUnit>(unit), status), "") << unit;
@@ -159,27 +151,21 @@ TEST(BadUnits, GiveStatusErrorAndAnEmptyImage) {
   EXPECT_EQ(TimeUnitFromTime(nullptr, unit), UTypes_Error);
   EXPECT_EQ(TimeUnitFromTime(ticks, unit), UTypes_Error);
   EXPECT_EQ(TimeUnitFromTime(minusOne, unit), UTypes_Error);
-  EXPECT_EQ(unit, TimeUnit_hr);
-}
-
-// An offset no operation makes, beyond the 96-bit range, has no image: both
-// image calls throw the documented overflow. A NaN offset prints no fraction.
-TEST(BadTimeRecords, ImagesOfOffsetsBeyondTheRangeThrowOverflow) {
+  EXPECT_EQ(unit, TimeUnit_hr);  // unchanged
+  UTypes_StatusCode status = UTypes_Error;
+  EXPECT_STREQ(TimeTickValueToString_CF(negativeZero, TimeUnit_fs, status), "0 fs");  // no minus
+  // An offset no operation makes, beyond the 96-bit range, has no image: both
+  // image calls throw overflow. A NaN offset prints no fraction.
   for (const double offset : {1e300, -1e300, kInfinity, -kInfinity}) {
     const UniversalTime time = TimeRecord(I(7), offset);
-    UTypes_StatusCode status = UTypes_Error;
-    for (const TimeUnit unit : {TimeUnit_fs, TimeUnit_hr}) {
-      EXPECT_THROW(TimeTickValueToString(time, unit, status), UTypes_StatusCodeException) << offset << " " << unit;
+    for (const TimeUnit shown : {TimeUnit_fs, TimeUnit_hr}) {
+      EXPECT_THROW(TimeTickValueToString(time, shown, status), UTypes_StatusCodeException) << offset << " " << shown;
     }
     EXPECT_THROW(static_cast<void>(static_cast<const char*>(time)), UTypes_StatusCodeException) << offset;
   }
-  const UniversalTime time = TimeRecord(I(7), kNan);
-  UTypes_StatusCode status = UTypes_Error;
-  EXPECT_STREQ(TimeTickValueToString(time, TimeUnit_fs, status), "7 fs");
+  EXPECT_STREQ(TimeTickValueToString(TimeRecord(I(7), kNan), TimeUnit_fs, status), "7 fs");
   EXPECT_EQ(status, UTypes_OK);
 }
-
-// ---- NaN and infinite operands, divisions by zero
 
 const UniversalInteger kFive(5), kZero, kNegativeZero = RawRecord(-1, 0, 0);
 const UniversalTime kSevenAndAHalf(UniversalInteger(7), UniversalReal(0.5)), kZeroTime;
@@ -198,19 +184,15 @@ int TimesReal(const UniversalInteger& integer, double factor) {
 int OverReal(const UniversalInteger& integer, double divisor) {
   return Into(kFive, [&](auto* r) { return UniversalIntegerDividedByDouble(&integer, divisor, r); });
 }
-template <typename Operand>
-int TimeCall(int (*flat)(const UniversalTime*, Operand, UniversalTime*), const UniversalTime& time, Operand value) {
-  return Into(kSevenAndAHalf, [&](auto* r) { return flat(&time, value, r); });
-}
-int TimeOverInteger(const UniversalInteger& divisor) {
-  return TimeCall<const UniversalInteger*>(UniversalTimeDividedByUniversalInteger, kSevenAndAHalf, &divisor);
-}
-int SecondsCall(bool add, double seconds) {
-  UniversalTime left = kSevenAndAHalf;
-  const UniversalReal real(seconds);
-  return Into(kSevenAndAHalf, [&](auto* r) {
-    return add ? UniversalTimePlusUniversalReal(&left, &real, r) : UniversalTimeMinusUniversalReal(&left, &real, r);
-  });
+// A time operation on 7.5 fs or zero with the given real (as seconds too),
+// factor and tick divisor.
+int TimeStatus(const char* name, const UniversalTime& left, double real, int factor = 1,
+               const UniversalInteger& ticks = kFive) {
+  const TimeOperands o{left, left, ticks, UniversalReal(real), factor, real};
+  for (const TimeOperation& operation : kTimeOperations) {
+    if (std::string(operation.name) == name) return Into(kSevenAndAHalf, [&](auto* r) { return operation.call(o, r); });
+  }
+  return -2;
 }
 int IntegerFromReal(double real) {
   return StatusOf([&] { UniversalInteger integer{UniversalReal(real)}; });
@@ -232,21 +214,21 @@ TEST(BadOperands, NanInfinityAndZeroDivisorsGiveTheirStatuses) {
       {"integer / inf", [] { return OverReal(kFive, kInfinity); }, UTypes_OK},
       {"integer / 0.0", [] { return OverReal(kFive, 0.0); }, UTypes_Overflow},  // times 1 / 0.0 = inf
       {"0 / 0.0", [] { return OverReal(kZero, 0.0); }, UTypes_Error},
-      {"time * NaN", [] { return TimeCall(UniversalTimeTimesDouble, kSevenAndAHalf, kNan); }, UTypes_Error},
-      {"time * inf", [] { return TimeCall(UniversalTimeTimesDouble, kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
-      {"zero time * inf", [] { return TimeCall(UniversalTimeTimesDouble, kZeroTime, kInfinity); }, UTypes_Error},
-      {"time / NaN", [] { return TimeCall(UniversalTimeDividedByDouble, kSevenAndAHalf, kNan); }, UTypes_Error},
-      {"time / inf", [] { return TimeCall(UniversalTimeDividedByDouble, kSevenAndAHalf, kInfinity); }, UTypes_OK},
-      {"time / 0.0", [] { return TimeCall(UniversalTimeDividedByDouble, kSevenAndAHalf, 0.0); }, UTypes_Error},
-      {"time / -0.0", [] { return TimeCall(UniversalTimeDividedByDouble, kSevenAndAHalf, -0.0); }, UTypes_Error},
-      {"time / int 0", [] { return TimeCall(UniversalTimeDividedByInt, kSevenAndAHalf, 0); }, UTypes_Error},
-      {"zero time / int 0", [] { return TimeCall(UniversalTimeDividedByInt, kZeroTime, 0); }, UTypes_Error},
-      {"time / integer 0", [] { return TimeOverInteger(kZero); }, UTypes_Error},
-      {"time / integer -0", [] { return TimeOverInteger(kNegativeZero); }, UTypes_Error},
-      {"time + NaN s", [] { return SecondsCall(true, kNan); }, UTypes_Error},
-      {"time - NaN s", [] { return SecondsCall(false, kNan); }, UTypes_Error},
-      {"time + inf s", [] { return SecondsCall(true, kInfinity); }, UTypes_Overflow},
-      {"time - inf s", [] { return SecondsCall(false, kInfinity); }, UTypes_Overflow},
+      {"time * NaN", [] { return TimeStatus("* double", kSevenAndAHalf, kNan); }, UTypes_Error},
+      {"time * inf", [] { return TimeStatus("* double", kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
+      {"zero time * inf", [] { return TimeStatus("* double", kZeroTime, kInfinity); }, UTypes_Error},
+      {"time / NaN", [] { return TimeStatus("/ double", kSevenAndAHalf, kNan); }, UTypes_Error},
+      {"time / inf", [] { return TimeStatus("/ double", kSevenAndAHalf, kInfinity); }, UTypes_OK},
+      {"time / 0.0", [] { return TimeStatus("/ double", kSevenAndAHalf, 0.0); }, UTypes_Error},
+      {"time / -0.0", [] { return TimeStatus("/ double", kSevenAndAHalf, -0.0); }, UTypes_Error},
+      {"time / int 0", [] { return TimeStatus("/ int", kSevenAndAHalf, 1.0, 0); }, UTypes_Error},
+      {"zero time / int 0", [] { return TimeStatus("/ int", kZeroTime, 1.0, 0); }, UTypes_Error},
+      {"time / integer 0", [] { return TimeStatus("/ ticks", kSevenAndAHalf, 1.0, 1, kZero); }, UTypes_Error},
+      {"time / integer -0", [] { return TimeStatus("/ ticks", kSevenAndAHalf, 1.0, 1, kNegativeZero); }, UTypes_Error},
+      {"time + NaN s", [] { return TimeStatus("+ seconds", kSevenAndAHalf, kNan); }, UTypes_Error},
+      {"time - NaN s", [] { return TimeStatus("- seconds", kSevenAndAHalf, kNan); }, UTypes_Error},
+      {"time + inf s", [] { return TimeStatus("+ seconds", kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
+      {"time - inf s", [] { return TimeStatus("- seconds", kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
   };
   for (const auto& c : cases) EXPECT_EQ(c.call(), c.status) << c.name;
   // Reals are IEEE's: division by zero is infinite, with status 0.

@@ -1,7 +1,6 @@
 /* A host written in C: it sees only the flat header, the inline time header
  * and the records, and checks a few results of each family through the
  * undecorated names, and the inline time functions against them. */
-#include <math.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -17,27 +16,23 @@ static void Check(int condition, const char* what) {
   }
 }
 
-/* The analog flag is read from the library: offsets carry into the ticks. */
+/* The inline functions against the exported ones; the analog flag is read
+ * from the library: offsets carry into the ticks. */
 static void CheckInlineTimes(void) {
   UniversalTime a = {{1, 1, {5, 0, 0}}, {0.75}}, b = {{1, 1, {2, 0, 0}}, {0.5}};
   UniversalTime high = {{1, 6, {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu}}, {0.0}};
-  UniversalTime inlined, exported, untouched;
+  UniversalTime inlined, exported;
   memset(&inlined, 0, sizeof inlined);
   memset(&exported, 0, sizeof exported);
-  Check(UniversalTimePlusUniversalTime_Inline(&a, &b, &inlined) == 0 && inlined.ticks.words[0] == 8 &&
-            inlined.offset.value == 0.25,
-        "inline: 5.75 + 2.5 fs is 8.25 fs");
   Check(UniversalTimeMinusUniversalTime(&b, &a, &exported) == 0 &&
             UniversalTimeMinusUniversalTime_Inline(&b, &a, &inlined) == 0 &&
             memcmp(&inlined, &exported, sizeof inlined) == 0,
         "inline: 2.5 - 5.75 fs as the exported function");
-  untouched = inlined;
   Check(UniversalTimePlusUniversalTime_Inline(&high, &a, &inlined) == 2 &&
-            memcmp(&inlined, &untouched, sizeof inlined) == 0,
+            memcmp(&inlined, &exported, sizeof inlined) == 0,
         "inline: an overflow is status 2 and leaves the result");
   Check(UniversalTimeLessThanUniversalTime_Inline(&b, &a) == 1 &&
-            UniversalTimeGreaterEqualUniversalTime_Inline(&b, &a) == 0 &&
-            UniversalTimeNotEqualUniversalTime_Inline(&a, &b) == 1,
+            UniversalTimeGreaterEqualUniversalTime_Inline(&b, &a) == 0,
         "inline: 2.5 fs is below 5.75 fs");
 }
 
@@ -45,21 +40,16 @@ int main(void) {
   int ints[5] = {1, 6, -1, -1, -1}, tenInts[5] = {1, 1, 10, 0, 0};
   UniversalTime high, ten, result;
   UniversalInteger ticks, one = {1, 1, {1, 0, 0}}, zero = {1, 0, {0, 0, 0}}, sum = one;
-  UniversalReal a = {1.5}, nan = {NAN}, product;
+  UniversalReal a = {1.5}, product;
   ConvertIntsToUniversalTime(ints, &high);
   Check(UniversalIntegerPlusUniversalInteger(&high.ticks, &one, &sum) == 2 && sum.words[0] == 1,
         "overflow is status 2 and leaves the result");
-  Check(UniversalIntegerTimesInt(&high.ticks, 2, &sum) == 0 && sum.words[0] == 0xFFFFFFFEu,
-        "products keep the low 96 bits");
   Check(UniversalIntegerDividedByUniversalInteger(&high.ticks, &zero, &sum) == 1, "division by zero");
-  Check(UniversalIntegerMagnitudeGreaterThanUniversalInteger(&one, &high.ticks) == 0, "magnitudes");
   Check(UniversalRealTimesInt(&a, 4, &product) == 0 && product.value == 6.0, "1.5 * 4");
-  Check(UniversalRealEqualsUniversalReal(&nan, &nan) == 0, "NaN is not equal to itself");
   ConvertLongsToUniversalTime(tenInts, &ten);
-  Check(UniversalTimeDividedByInt(&ten, 4, &result) == 0 && result.ticks.words[0] == 2 && result.offset.value == 0.5,
+  Check(UniversalTimeDividedByInt(&ten, 4, &result) == 0 && result.ticks.words[0] == 2 &&
+            Get_OffsetTime(&result) == 0.5,
         "10 fs / 4 keeps the half femtosecond");
-  Check(Get_OffsetTime(&result) == 0.5, "offset accessor");
-  Check(UniversalTimePlusUniversalTime(&high, &ten, &result) == 2, "time overflow");
   Get_TheConstantZero(&result);
   Check(result.ticks.digitCount == 0 && UniversalTimeLessThanUniversalTime(&result, &ten) == 1, "0 < 10 fs");
   UniversalToPhysicalTime(&ten, &ticks);

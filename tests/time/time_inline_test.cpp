@@ -5,13 +5,13 @@
 // when the result is one of the operands.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <ostream>
 #include <string>
 
 #include "support/record_source.h"
 #include "support/test_scale.h"
+#include "support/time_operations.h"
 #include "time/time_inline_routes.h"
 #include "universaltypes/time_inline.h"
 
@@ -24,22 +24,8 @@ namespace {
 constexpr std::uint64_t kSeed = 0x1A11E29;
 constexpr long kCases = 200000;
 
-std::string Text(const UniversalTime& time) {
-  char offset[40];
-  std::snprintf(offset, sizeof offset, " offset %a", static_cast<double>(time.Get_OffsetTime()));
-  return RecordText(time.UniversalToPhysicalTime()) + offset;
-}
-
-struct Mismatches {
-  long count = 0;
-  std::string first;
-  void Note(const std::string& what) {
-    if (count++ == 0) first = what;
-  }
-};
-
-void CompareRelations(const TimeInlineRoutes& routes, const UniversalTime& a, const UniversalTime& b,
-                      Mismatches& mismatches) {
+// The first relation on which the inline route and the exported one differ.
+std::string RelationMismatch(const TimeInlineRoutes& routes, const UniversalTime& a, const UniversalTime& b) {
   const struct {
     const char* name;
     TimeInlineRoutes::Relation inlined, exported;
@@ -52,10 +38,9 @@ void CompareRelations(const TimeInlineRoutes& routes, const UniversalTime& a, co
       {">=", routes.greaterEqual, UniversalTimeGreaterEqualUniversalTime},
   };
   for (const auto& relation : relations) {
-    if (relation.inlined(&a, &b) != relation.exported(&a, &b)) {
-      mismatches.Note(std::string(relation.name) + " of " + Text(a) + " and " + Text(b));
-    }
+    if (relation.inlined(&a, &b) != relation.exported(&a, &b)) return relation.name;
   }
+  return "";
 }
 
 // What one route leaves: its code, the status word, and the three records.
@@ -83,8 +68,8 @@ int ClassMinus(const UniversalTime* a, const UniversalTime* b, UniversalTime* re
 }
 
 // The inline route and the class operator against the exported function.
-void CompareArithmetic(const TimeInlineRoutes& routes, const UniversalTime& a, const UniversalTime& b, int where,
-                       Mismatches& mismatches) {
+std::string ArithmeticMismatch(const TimeInlineRoutes& routes, const UniversalTime& a, const UniversalTime& b,
+                               int where) {
   const struct {
     const char* name;
     TimeInlineRoutes::Arithmetic exported, others[2];
@@ -94,16 +79,15 @@ void CompareArithmetic(const TimeInlineRoutes& routes, const UniversalTime& a, c
     const Outcome expected = Run(operation.exported, a, b, where);
     for (int route = 0; route < 2; ++route) {
       const Outcome got = Run(operation.others[route], a, b, where);
-      if (got.code == expected.code && got.status == expected.status &&
-          std::memcmp(got.records, expected.records, sizeof got.records) == 0) {
-        continue;
+      if (got.code != expected.code || got.status != expected.status ||
+          std::memcmp(got.records, expected.records, sizeof got.records) != 0) {
+        return std::string(route == 0 ? "inline " : "class ") + operation.name + " into " + std::to_string(where) +
+               ": codes " + std::to_string(got.code) + "/" + std::to_string(expected.code) + ", results " +
+               TimeText(got.records[where]) + " / " + TimeText(expected.records[where]);
       }
-      mismatches.Note(std::string(route == 0 ? "inline " : "class ") + operation.name + " of " + Text(a) +
-                      " and " + Text(b) + " into " + std::to_string(where) + ": codes " + std::to_string(got.code) +
-                      "/" + std::to_string(expected.code) + ", results " + Text(got.records[where]) + " / " +
-                      Text(expected.records[where]));
     }
   }
+  return "";
 }
 
 class TimeInlineTest : public ::testing::TestWithParam<const TimeInlineRoutes*> {
@@ -116,17 +100,16 @@ TEST_P(TimeInlineTest, MatchesTheExportedFunctionsOnEveryRecord) {
   for (const bool analog : {true, false}) {
     UniversalTime::Set_AnalogExists(analog);
     RecordSource source(kSeed + analog);
-    Mismatches mismatches;
     for (long index = 0; index < ScaledCount(kCases); ++index) {
       const UniversalTime a = source.AnyTime();
       // Equal ticks often, so that the offsets decide.
       const UniversalTime b = index % 4 == 0 ? TimeRecord(a.UniversalToPhysicalTime(), source.AnyOffset())
                                              : source.AnyTime();
-      CompareRelations(routes, a, b, mismatches);
-      CompareArithmetic(routes, a, b, static_cast<int>(index % 3), mismatches);
+      const std::string mismatch =
+          RelationMismatch(routes, a, b) + ArithmeticMismatch(routes, a, b, static_cast<int>(index % 3));
+      ASSERT_EQ(mismatch, "") << " of " << TimeText(a) << " and " << TimeText(b) << ", " << routes.name
+                              << ", analog " << analog << ", seed " << kSeed + analog;
     }
-    EXPECT_EQ(mismatches.count, 0) << routes.name << ", analog " << analog << ", seed " << kSeed + analog
-                                   << "; first: " << mismatches.first;
   }
 }
 
@@ -143,8 +126,9 @@ TEST_P(TimeInlineTest, NullPointersGoThroughTheExportedFunctions) {
   EXPECT_EQ(std::memcmp(&result, &before, sizeof result), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothBuilds, TimeInlineTest,
-                         ::testing::Values(&kWideInlineRoutes, &kWordPairInlineRoutes),
-                         [](const auto& info) { return std::string(info.param == &kWideInlineRoutes ? "Wide" : "WordPairs"); });
+INSTANTIATE_TEST_SUITE_P(BothBuilds, TimeInlineTest, ::testing::Values(&kWideInlineRoutes, &kWordPairInlineRoutes),
+                         [](const auto& info) {
+                           return std::string(info.param == &kWideInlineRoutes ? "Wide" : "WordPairs");
+                         });
 
 }  // namespace
