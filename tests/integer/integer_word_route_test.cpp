@@ -1,7 +1,6 @@
 // The operators' word-wide routes against the digit routes they stand in
-// for: the same record, byte for byte, or the same exception, for random
-// records of every digit count and both signs, and for records that break
-// the invariants (wild signs and counts, stray words) as a host may send.
+// for: the same record, byte for byte, or the same exception, on canonical
+// and malformed records.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -21,8 +20,7 @@ namespace {
 constexpr std::uint64_t kSeed = 20261207;
 using Internals = IntegerInternals;
 
-// The record's bytes and the status word after it, or the status code of
-// the exception it threw.
+// The record's bytes or the exception's status code, and the status word.
 struct Outcome {
   int status = UTypes_OK;
   std::array<unsigned char, 24> bytes{};
@@ -141,8 +139,7 @@ TEST(WordRoutes, AgreeWithTheDigitRoutesOnEveryRecord) {
 }
 
 // Time times an int finishes its carry in machine words; the reference is
-// the tick product normalised with the carry's record, as before. Raw
-// records: wild ticks and offsets of either sign, huge, at 2^53 and NaN.
+// the tick product normalised with the carry's record, on raw records.
 TEST(ScaledTimes, TimesIntCarriesAsTheNormalisationDoes) {
   RecordSource source(kSeed + 3);
   const long cases = ScaledCount(100000);

@@ -68,12 +68,6 @@ class u128 {
   friend constexpr u128 operator/(u128 a, u128 b);
   friend constexpr u128 operator%(u128 a, u128 b);
 
-  template <typename T> u128& operator+=(T b) { return *this = *this + u128(b); }
-  template <typename T> u128& operator*=(T b) { return *this = *this * u128(b); }
-  template <typename T> u128& operator/=(T b) { return *this = *this / u128(b); }
-  template <typename T> u128& operator|=(T b) { return *this = *this | u128(b); }
-  u128& operator>>=(int n) { return *this = *this >> n; }
-
   constexpr std::uint64_t high() const { return high_; }
 
  private:
@@ -131,7 +125,6 @@ class i128 {
   friend constexpr auto operator<=>(i128 a, i128 b) {
     return a.Negative() != b.Negative() ? b.Negative() <=> a.Negative() : a.bits_ <=> b.bits_;
   }
-  i128& operator--() { return *this = *this - 1; }
 
  private:
   constexpr bool Negative() const { return (bits_.high() >> 63) != 0; }

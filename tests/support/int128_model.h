@@ -1,7 +1,5 @@
 // An independent model of the 96-bit sign-magnitude integer on unsigned
-// __int128, and the bridge to and from the library's record through the
-// integer array form (so the tests read every field the host would see).
-// The fuzz targets build on it too.
+// __int128, bridged to the record through the array form a host reads.
 #ifndef UNIVERSALTYPES_TESTS_SUPPORT_INT128_MODEL_H
 #define UNIVERSALTYPES_TESTS_SUPPORT_INT128_MODEL_H
 
@@ -24,7 +22,7 @@ struct Model {
 
 inline int ExactDigitCount(u128 magnitude) {
   int count = 0;
-  for (; magnitude != 0; magnitude >>= 16) ++count;
+  for (; magnitude != 0; magnitude = magnitude >> 16) ++count;
   return count;
 }
 
@@ -37,16 +35,24 @@ inline UniversalInteger RawRecord(int sign, int count, std::uint32_t word0, std:
   return record;
 }
 
-inline UniversalInteger ToRecord(const Model& model) {
-  return RawRecord(model.sign, ExactDigitCount(model.magnitude), static_cast<std::uint32_t>(model.magnitude),
-                   static_cast<std::uint32_t>(model.magnitude >> 32),
-                   static_cast<std::uint32_t>(model.magnitude >> 64));
-}
-
 struct Fields {
   int sign, count;
   std::uint32_t words[3];
+  bool operator==(const Fields&) const = default;
 };
+
+// The record the library must produce for a model value: exact count,
+// uncovered words zero.
+inline Fields FieldsFor(const Model& model) {
+  return {model.sign, ExactDigitCount(model.magnitude),
+          {static_cast<std::uint32_t>(model.magnitude), static_cast<std::uint32_t>(model.magnitude >> 32),
+           static_cast<std::uint32_t>(model.magnitude >> 64)}};
+}
+
+inline UniversalInteger ToRecord(const Model& model) {
+  const Fields f = FieldsFor(model);
+  return RawRecord(f.sign, f.count, f.words[0], f.words[1], f.words[2]);
+}
 
 inline Fields FieldsOf(const UniversalInteger& record) {
   int ints[5];
@@ -78,31 +84,22 @@ inline UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
   return time;
 }
 
-// The record the library must produce for a model value: exact count,
-// uncovered words zero.
-inline bool Matches(const UniversalInteger& record, const Model& model) {
-  const Fields fields = FieldsOf(record);
-  return fields.sign == model.sign && fields.count == ExactDigitCount(model.magnitude) &&
-         fields.words[0] == static_cast<std::uint32_t>(model.magnitude) &&
-         fields.words[1] == static_cast<std::uint32_t>(model.magnitude >> 32) &&
-         fields.words[2] == static_cast<std::uint32_t>(model.magnitude >> 64);
-}
+inline bool Matches(const UniversalInteger& record, const Model& model) { return FieldsOf(record) == FieldsFor(model); }
 
 inline std::string ToString(const Model& model) {
   std::string digits;
   u128 rest = model.magnitude;
   do {
     digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(rest % 10)));
-    rest /= 10;
+    rest = rest / 10;
   } while (rest != 0);
   return (model.sign < 0 ? "-" : "") + digits;
 }
 
 inline Model Normalised(int sign, u128 magnitude) { return {magnitude == 0 ? 1 : sign, magnitude}; }
 
-// What each integer operation must give, worked out on signed values, where
-// / and % already truncate toward zero and give the remainder the
-// dividend's sign.
+// What each operation must give, on signed values: / and % truncate toward
+// zero and give the remainder the dividend's sign.
 struct ModelOutcome {
   int status = UTypes_OK;
   Model value;
@@ -155,8 +152,6 @@ inline int SignedOrder(const Model& a, const Model& b) {
   const i128 x = ValueOf(a), y = ValueOf(b);
   return x < y ? -1 : (y < x ? 1 : 0);
 }
-
-// ---- shorthand shared by the tests
 
 inline UniversalInteger I(u128 magnitude, int sign = 1) { return ToRecord(Normalised(sign, magnitude)); }
 

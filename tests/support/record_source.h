@@ -1,10 +1,7 @@
-// The one source of random records for the tests and the fuzz model: 96-bit
-// magnitudes drawn towards the edges where carries, digit counts and the
-// long division change (2^(16k) - 1, 2^(16k), 2^(16k) + 1, 2^96 - 1, and the
-// digits 0, 1, 32767, 32768, 65534, 65535), canonical integers and times,
-// and the malformed records a host may hand in: wild signs and counts, words
-// beyond the count, negative zeros, NaN, infinite, huge and unnormalised
-// offsets. One seed gives one sequence on every platform.
+// Random records for the tests: magnitudes drawn towards the edges where
+// carries, digit counts and the long division change, canonical integers and
+// times, and the malformed records a host may hand in. One seed gives one
+// sequence on every platform.
 #ifndef UNIVERSALTYPES_TESTS_SUPPORT_RECORD_SOURCE_H
 #define UNIVERSALTYPES_TESTS_SUPPORT_RECORD_SOURCE_H
 
@@ -21,7 +18,6 @@ class RecordSource {
   explicit RecordSource(std::uint64_t seed) : random_(seed) {}
 
   int Below(int bound) { return static_cast<int>(random_() % static_cast<std::uint64_t>(bound)); }
-  std::uint64_t Bits() { return random_(); }
   template <typename T>
   T Pick(std::initializer_list<T> choices) {
     return choices.begin()[Below(static_cast<int>(choices.size()))];
@@ -46,7 +42,7 @@ class RecordSource {
       auto value = Below(4) == 0 ? Pick<std::uint16_t>({0, 1, 32767, 32768, 65534, 65535})
                                  : static_cast<std::uint16_t>(random_());
       if (digit == count - 1 && value == 0) value = static_cast<std::uint16_t>(1 + Below(65535));
-      magnitude |= u128{value} << (16 * digit);
+      magnitude = magnitude | u128{value} << (16 * digit);
     }
     return magnitude;
   }
