@@ -78,7 +78,7 @@ TEST_F(TimeExactness, ScalingAndAdditionAgreeWithExactArithmetic) {
       // Ticks + offset is the exact quotient within the offset's rounding.
       const i128 denominator = static_cast<i128>(n) << kFractionBits;
       i128 floor = va / denominator;
-      if ((va % denominator != 0) && ((va < 0) != (denominator < 0))) --floor;
+      if ((va % denominator != 0) && ((va < 0) != (denominator < 0))) floor = floor - 1;
       const long double fraction =
           static_cast<long double>(va - floor * denominator) / static_cast<long double>(denominator);
       const UniversalTime quotient = a / n;
