@@ -1,6 +1,5 @@
-/* A host written in C: it sees only the flat header, the inline time header
- * and the records, and checks a few results of each family through the
- * undecorated names, and the inline time functions against them. */
+/* A C host, seeing only the flat and inline time headers: a few results of
+ * each family through the undecorated names, and the inline functions. */
 #include <stdio.h>
 #include <string.h>
 
@@ -16,8 +15,7 @@ static void Check(int condition, const char* what) {
   }
 }
 
-/* The inline functions against the exported ones; the analog flag is read
- * from the library: offsets carry into the ticks. */
+/* Inline against exported; the analog flag, read from the library, makes offsets carry. */
 static void CheckInlineTimes(void) {
   UniversalTime a = {{1, 1, {5, 0, 0}}, {0.75}}, b = {{1, 1, {2, 0, 0}}, {0.5}};
   UniversalTime high = {{1, 6, {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu}}, {0.0}};

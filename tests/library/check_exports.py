@@ -1,8 +1,5 @@
-"""Holds a built library to the export list (src/library/exported_names.txt),
-in both directions: every listed name exported, and nothing else (no
-internal helper, no standard-library symbol); the Windows .def file too.
-Names come demangled from `nm -D --defined-only` (ELF) or the export table
-`objdump -p` prints (DLL). Usage: check_exports.py LIST DEF LIBRARY [NM-OR-OBJDUMP]
+"""Every listed name exported, and nothing else, by the library (nm -D or
+objdump -p, demangled) and the .def file. Usage: check_exports.py LIST DEF LIBRARY [NM-OR-OBJDUMP]
 """
 import re
 import subprocess
@@ -44,11 +41,9 @@ def compare(what, expected, actual):
 
 def main():
     listed = set(line.strip() for line in open(sys.argv[1]) if line.strip())
-    library = sys.argv[3]
-    if library.endswith(".dll"):
-        exported = dll_exports(library, sys.argv[4] if len(sys.argv) > 4 else "objdump")
-    else:
-        exported = elf_exports(library, sys.argv[4] if len(sys.argv) > 4 else "nm")
+    library, dll = sys.argv[3], sys.argv[3].endswith(".dll")
+    tool = sys.argv[4] if len(sys.argv) > 4 else ("objdump" if dll else "nm")
+    exported = (dll_exports if dll else elf_exports)(library, tool)
     checks = [compare(library, listed, demangle(exported)),
               compare(sys.argv[2], listed, demangle(def_exports(sys.argv[2])))]
     print("%d names listed, %d exported" % (len(listed), len(set(exported))))

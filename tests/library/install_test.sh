@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# Installs the built library into a fresh prefix and builds a host outside
-# the project against it twice: through the CMake package and through
-# pkg-config. Usage: install_test.sh BUILD_DIR CXX
+# Installs the library in a fresh prefix and builds an outside host against it
+# through the CMake package and pkg-config. Usage: install_test.sh BUILD_DIR CXX
 set -euo pipefail
 build="$1" compiler="$2"
 here="$(cd "$(dirname "$0")" && pwd)"

@@ -1,5 +1,4 @@
-// The loading notification: thread notifications are switched off once, on
-// process attach, and every notification is accepted.
+// Thread notifications are switched off once, on process attach; every notification is accepted.
 #include <gtest/gtest.h>
 
 #include "library/library_entry.h"

@@ -1,5 +1,4 @@
-// The eleven flat calls that give a time, each over one set of operands, for
-// the tests that run every one of them alike; and a time record's text.
+// The eleven flat calls giving a time, over one set of operands; a time's text.
 #ifndef UNIVERSALTYPES_TESTS_SUPPORT_TIME_OPERATIONS_H
 #define UNIVERSALTYPES_TESTS_SUPPORT_TIME_OPERATIONS_H
 

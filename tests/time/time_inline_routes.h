@@ -1,6 +1,5 @@
-// The inline time functions as one translation unit compiled them: the test
-// holds each build of the header (128-bit integers, 64-bit word pairs)
-// against the exported functions.
+// The inline time functions as one translation unit compiled them, for each
+// build of the header (128-bit integers, 64-bit word pairs).
 #ifndef UNIVERSALTYPES_TESTS_TIME_TIME_INLINE_ROUTES_H
 #define UNIVERSALTYPES_TESTS_TIME_TIME_INLINE_ROUTES_H
 

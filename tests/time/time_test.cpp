@@ -1,8 +1,6 @@
-// UniversalTime against exact arithmetic: every time here is ticks + j/2^20
-// fs, held exactly as a signed 128-bit count of 2^-40 fs (room for products
-// by j/2^16); every flat time operation giving a canonical record; then what
-// random times do not reach: construction and the offset's normalisation,
-// seconds, the analog flag, NaN offsets, overflow.
+// UniversalTime against exact arithmetic (times of ticks + j/2^20 fs held as
+// 128-bit counts of 2^-40 fs, room for products by j/2^16), canonical results,
+// then what random times miss: construction, seconds, analog flag, NaN, overflow.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -33,8 +31,7 @@ i128 TicksOf(const UniversalTime& time) {
 
 double OffsetOf(const UniversalTime& time) { return time.Get_OffsetTime().UniversalRealToDouble(); }
 
-// The exact value in units of 2^-40 fs; the offset must be a multiple, in
-// [0, 1) fs.
+// The exact value in units of 2^-40 fs; the offset must be such a multiple in [0, 1).
 i128 Scaled(const UniversalTime& time) {
   const double offset = std::ldexp(OffsetOf(time), kFractionBits);
   EXPECT_EQ(offset, std::floor(offset)) << "offset not a multiple of 2^-40";
@@ -52,9 +49,7 @@ class AnalogFlag : public ::testing::Test {
   void TearDown() override { UniversalTime::Set_AnalogExists(true); }
 };
 
-using TimeExactness = AnalogFlag;
-
-TEST_F(TimeExactness, ScalingAndAdditionAgreeWithExactArithmetic) {
+TEST_F(AnalogFlag, ScalingAndAdditionAgreeWithExactArithmetic) {
   std::mt19937_64 random(kSeed);
   const auto someTime = [&] {
     const i128 ticks = static_cast<i128>(random() >> (24 + random() % 40)) * (random() % 2 ? 1 : -1);
@@ -98,9 +93,8 @@ TEST_F(TimeExactness, ScalingAndAdditionAgreeWithExactArithmetic) {
   }
 }
 
-// Over random records of both signs, zero magnitudes with either sign and
-// offsets of 0.0 and -0.0, under both analog settings: ticks with sign +1 or
-// -1, the words' own digit count, zero as +0, and no -0.0 offset.
+// Random records, signed zeros and -0.0 offsets, either analog setting: sign
+// +1 or -1, the words' own digit count, zero as +0, and no -0.0 offset.
 TEST_F(AnalogFlag, EveryTimeOperationGivesACanonicalRecord) {
   constexpr std::uint64_t kCanonicalSeed = 0xCA201CA1;
   RecordSource source(kCanonicalSeed);
@@ -121,7 +115,7 @@ TEST_F(AnalogFlag, EveryTimeOperationGivesACanonicalRecord) {
   }
 }
 
-TEST(TimeConstruction, ArraysBuffersAndTheOffsetNormalisation) {
+TEST(TimeConstruction, ArraysBuffersSecondsAndTheOffsetNormalisation) {
   EXPECT_TRUE(UniversalTime(static_cast<UniversalTime::UniversalTimeChoice>(5)) == UniversalTime());
   unsigned char buffer[48];
   int position = 0;
@@ -141,9 +135,7 @@ TEST(TimeConstruction, ArraysBuffersAndTheOffsetNormalisation) {
   // A negative real divisor: the offset stays in [0, 1), and a zero one is +0.
   ExpectTime(Time(10) / -4.0, -3, 0.5);
   EXPECT_FALSE(std::signbit(OffsetOf(Time(3) / -0.5)));
-}
-
-TEST(TimeConstruction, FromSecondsAndBackAreSymmetricInSign) {
+  // From seconds and back, symmetric in sign.
   ExpectTime(UniversalTime(UniversalReal(-1.5e-15)), -2, 0.5);
   ExpectTime(UniversalTime(UniversalReal(-1e-32)), -1, 1.0);  // only the borrow applies
   ExpectTime(UniversalTime(UniversalReal(1000.5)), 1000500000000000000, 0.0);
