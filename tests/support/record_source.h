@@ -18,6 +18,7 @@ class RecordSource {
   explicit RecordSource(std::uint64_t seed) : random_(seed) {}
 
   int Below(int bound) { return static_cast<int>(random_() % static_cast<std::uint64_t>(bound)); }
+  std::uint64_t Bits() { return random_(); }
   template <typename T>
   T Pick(std::initializer_list<T> choices) {
     return choices.begin()[Below(static_cast<int>(choices.size()))];
