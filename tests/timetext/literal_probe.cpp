@@ -14,8 +14,7 @@ using universaltypes::detail::DirectLiteralValue;
 using universaltypes::detail::LiteralText;
 using universaltypes::detail::TryDirectLiteral;
 
-// What a host sees after a parse: the printed part, and the record's fields
-// with the process-wide status word.
+// What a host sees after a parse: the printed part; the record's fields with the status word.
 struct Seen {
   std::string text, fields;
 };

@@ -83,11 +83,9 @@ class Terminal:
 class InteractiveSession(unittest.TestCase):
     command = None
 
-    def setUp(self):
+    def test_recall_abandon_end_and_history_from_an_earlier_session(self):
         self.state = tempfile.TemporaryDirectory()
         self.addCleanup(self.state.cleanup)
-
-    def test_recall_abandon_end_and_history_from_an_earlier_session(self):
         first = Terminal(self.command, self.state.name)
         first.type("1 ns + 2 ns\r", "3 ns")
         first.type(UP, "1 ns + 2 ns", 2)
