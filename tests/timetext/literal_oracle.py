@@ -1,8 +1,6 @@
-"""The time literal parser against exact fractions: random literals of the whole grammar and
-literals at the direct route's limits, against what literal_probe prints. Mutated text, and
-based text with based literals off, are held to the probe's own check: the direct route agrees
-with the general one. Usage: literal_oracle.py PROBE-COMMAND...; UTYPES_TEST_SCALE divides the
-case count."""
+"""The time literal parser, as literal_probe prints it, against exact fractions over random literals
+and the direct route's limits; mutated text, and based text with based literals off, only against the
+probe's check that the direct route agrees with the general one. Usage: literal_oracle.py PROBE..."""
 import os
 import random
 import struct
@@ -76,10 +74,9 @@ def mutated(rng):
 
 
 def at_the_limits():
-    """(text, value) at the direct route's limits: mantissas around the one-word step (2^60),
-    10^19, 2^64, 2^96, 10^29, the route's own limit (2^120) and past 2^128, the point anywhere;
-    ticks around 2^64, 2^96 and 2^128 in every unit and scale; rests over denominators on either
-    side of 2^53 and next to 0 and 1."""
+    """(text, value) at the direct route's limits: mantissas around 2^60 (one word), 10^19, 2^64, 2^96,
+    10^29, 2^120 (the route's own) and past 2^128, the point anywhere; ticks around 2^64, 2^96 and
+    2^128 in every unit and scale; rests over denominators either side of 2^53 and next to 0 and 1."""
     cases = []
     for limit in [2**60, 10**19, 2**64, 2**96, 10**29, 2**120, 10**37]:
         for digits, base in [(to_base(limit + d, b), b) for d in range(-3, 4) for b in (10, 16)]:
@@ -112,8 +109,7 @@ def at_the_limits():
     return cases + [("-" + text, -value) for text, value in cases if "#" not in text]
 
 
-# Literals the generators never spell: a unit alone is one unit, a word after the unit is ignored,
-# and exponents too long for any machine word (10^-(10^20) rounds to zero as a double).
+# Never generated: a unit alone, a word after the unit (ignored), exponents past a machine word.
 PINNED = [("ns", 10**6), ("5 sec extra", 5 * 10**15), ("1e0000000000000000000000000003 ns", 10**9),
           ("1e-99999999999999999999 fs", 0), ("0e99999999999999999999 fs", 0)]
 

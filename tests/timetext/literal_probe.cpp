@@ -1,9 +1,7 @@
-// Reads "A|text" or "D|text" lines (analog flag set or clear; '-' for '|'
-// switches based literals off) and prints "status ticks offset-bits",
-// "overflow" or "error". When the direct route takes a literal, the general
-// route must leave the same record, status and status word for 'text x' (a
-// word after the unit is ignored, and the direct route declines it): then
-// " direct" follows, else " differs ...".
+// Reads "A|text" or "D|text" lines (analog flag set or clear; '-' for '|': based literals off) and
+// prints "status ticks offset-bits", "overflow" or "error". Where the direct route takes a literal,
+// " direct" follows if the general route leaves the same record, status and status word for
+// 'text x' (a word after the unit is ignored, and the direct route declines it), else " differs".
 #include <iostream>
 #include <string>
 
@@ -16,8 +14,7 @@ using universaltypes::detail::DirectLiteralValue;
 using universaltypes::detail::LiteralText;
 using universaltypes::detail::TryDirectLiteral;
 
-// What a host sees after a parse: the printed part, and the record's fields
-// with the process-wide status word.
+// What a host sees after a parse: the printed part; the record's fields with the status word.
 struct Seen {
   std::string text, fields;
 };

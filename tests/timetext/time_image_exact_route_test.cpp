@@ -1,6 +1,5 @@
-// The time images against the division route they stand in for: |ticks|
-// divided by the unit's femtoseconds, the remainder and offset a double
-// fraction of the unit, printed by the exported PrintToBuffer.
+// The time images against the division route they stand in for: |ticks| divided by the unit's
+// femtoseconds, the remainder and offset a double fraction of the unit, printed by PrintToBuffer.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,8 +41,7 @@ UniversalTime TimeOf(const Case& c) {
   return TimeRecord(c.magnitude == 0 && c.sign < 0 ? RawRecord(-1, 0, 0) : I(c.magnitude, c.sign), c.offset);
 }
 
-// The unit the size picks, by the library's own time order: the largest of
-// fs to sec that the magnitude (offset included) is not below.
+// The unit the size picks, by the library's time order: the largest of fs to sec not above |time|.
 int UnitBySize(const UniversalTime& time) {
   const UniversalTime zero;
   const UniversalTime magnitude = time < zero ? time * -1 : time;
@@ -127,8 +125,7 @@ class CaseSource : RecordSource {
   }
 
  private:
-  // One draw a statement: the same seed gives the same cases whatever order
-  // a compiler evaluates operands in.
+  // One draw a statement, so that a seed's cases do not hang on the order operands are evaluated in.
   u128 Between(int low, int high) { return static_cast<u128>(low + Below(high - low + 1)); }
   u128 Bits(int count) {
     const u128 high = RecordSource::Bits();
@@ -187,10 +184,9 @@ class CaseSource : RecordSource {
   }
 };
 
-// Random times (negative zeros among them), then every tick count in a band
-// around each power of ten in every unit: all remainders' zero padding and
-// trimming, and the fraction alone on both sides of %g's switch to scientific
-// form. Last, malformed records, pinned to the division route's texts.
+// Random times (negative zeros among them), then every tick count in a band around each power of
+// ten in every unit: all remainders' zero padding and trimming, and the fraction alone on both
+// sides of %g's switch to scientific form. Last, malformed records, pinned to the route's texts.
 TEST(TimeImageExactRoute, MatchesTheDivisionRoute) {
   CaseSource source(kSeed);
   for (long index = 0; index < ScaledCount(500000); ++index) {

@@ -1,5 +1,4 @@
-"""The manual page against the calculator's --help (options, usage line,
-grammar) and --version.
+"""The manual page against the calculator's --help (options, usage line, grammar) and --version.
 
 Usage: check_manual_page.py MANUAL_PAGE COMMAND [ARGUMENT...]
 """

@@ -20,8 +20,7 @@ LINE_ERROR = re.compile(r"^utcalc: line (\d+), column \d+: (.*)$")
 
 
 def decimal_text(value):
-    """The exact decimal of a fraction, or None where it has none: a
-    denominator 2^a 5^b needs max(a, b) places, fewer than its bits."""
+    """The exact decimal, or None: a denominator 2^a 5^b needs max(a, b) places, fewer than its bits."""
     places = next((places for places in range(value.denominator.bit_length() + 1)
                    if (value * 10**places).denominator == 1), None)
     if places is None:
@@ -47,8 +46,7 @@ def frequency_image(hertz):
 
 
 def random_decimal(generator, most_digits, most_places):
-    """Half the time any decimal, else 2^a 5^b / 10^c, whose reciprocal and
-    products are often decimals again."""
+    """Half the time any decimal, else 2^a 5^b / 10^c, whose reciprocal and products often are too."""
     largest = 10 ** generator.randint(0, most_digits)
     places = generator.randint(0, most_places)
     if generator.random() < 0.5:

@@ -1,16 +1,13 @@
 """Runs the calculator over a transcript and compares what it writes.
 
-A session starts with "$ utcalc ARGS" (split as a shell does); then
-"% terminal" (standard input is a pseudo-terminal), "< line" (standard
-input), "> line" (expected standard output), "! line" (expected standard
-error); " => answer" after the arguments or an input line expects the answer
-as the next line of standard output; "? N" (expected exit status, 0 when not given); "#" starts a
-comment. An expected line "..." matches all the lines left; trailing white
-space is not compared (the prompt ends in one).
+A session starts with "$ utcalc ARGS" (split as a shell does); then "% terminal" (standard input
+is a pseudo-terminal), "< line" (standard input), "> line" (expected standard output), "! line"
+(expected standard error), "? N" (exit status, 0 when not given); " => answer" after the arguments
+or an input line expects the answer as the next output line; "#" starts a comment. An expected
+"..." matches all the lines left; trailing white space is not compared (the prompt ends in one).
 
-Usage: run_transcript.py [--emulated] TRANSCRIPT COMMAND [ARGUMENT...]
---emulated (a cross build) skips the terminal sessions, which an emulator
-need not pass through, and drops Wine's own notices ("wine: ...").
+Usage: run_transcript.py [--emulated] TRANSCRIPT COMMAND [ARGUMENT...]; --emulated (a cross build)
+skips the terminal sessions, which an emulator need not pass through, and drops "wine: ..." notices.
 """
 import difflib
 import os
