@@ -1,7 +1,5 @@
-"""The exact layer against Python's exact ints and fractions.Fraction: every operation over
-random operands of every size, result records byte for byte (a zero's +1 sign and +0.0 offset
-too), rationals as fractions, and the status. The seed is printed with every failure; set
-UTYPES_EXACT_SEED to replay one."""
+"""The exact layer against exact ints and Fractions: records byte for byte (a zero's +1 sign and
++0.0 offset too) and statuses. Failures print the seed; UTYPES_EXACT_SEED replays one."""
 import ctypes
 import math
 import os
@@ -10,11 +8,10 @@ import sys
 import unittest
 from fractions import Fraction
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "python"))
+for folder in ("python", "support", "timetext"):
+    sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", folder))
 from case_counts import scaled  # noqa: E402
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
 from time_rounding import MAX_TICKS as LIMIT, rounded_ticks  # noqa: E402
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "timetext"))
 from literal_oracle import UNIT_FS, UNITS, well_formed  # noqa: E402
 
 MOST_DENOMINATOR_BITS = 65536
@@ -57,10 +54,8 @@ def load():
         "UTX_LiteralFemtoseconds": [text, size, flag, ctypes.c_char_p, size,
                                     ctypes.POINTER(size)],
     }
-    for name, arguments in signatures.items():
-        function = getattr(library, name)
-        function.argtypes = arguments
-        function.restype = ctypes.c_int
+    for name, arguments in signatures.items():  # each returns ctypes' default, a C int status
+        getattr(library, name).argtypes = arguments
     library.UTX_UnitName.restype = ctypes.c_char_p
     library.UTX_UnitFemtoseconds.restype = ctypes.c_ulonglong
     return library
@@ -76,17 +71,13 @@ def integer_record(value):
                    (ctypes.c_uint32 * 3)(*words))
 
 
-def integer_value(record):
-    magnitude = sum(record.words[i] << (32 * i) for i in range(3))
-    return -magnitude if record.sign < 0 else magnitude
-
-
 def time_record(ticks, offset):
     return Time(integer_record(ticks), offset)
 
 
 def time_value(record, analog):
-    return integer_value(record.ticks) + (Fraction(record.offset) if analog else 0)
+    ticks = sum(record.ticks.words[i] << (32 * i) for i in range(3))
+    return (-ticks if record.ticks.sign < 0 else ticks) + (Fraction(record.offset) if analog else 0)
 
 
 def expected_record(value, analog=None):
@@ -136,7 +127,6 @@ class Operands:
         return time_record(self.integer(bits), self.offset())
 
     def decimal(self):
-        """Up to 20 digits, the point anywhere, an exponent in -30..30 half the time."""
         digits = str(self.random.randrange(1, 10**self.random.randint(1, 20)))
         point = self.random.randint(0, len(digits))
         mantissa = (digits[:point] or "0") + ("." + digits[point:] if point < len(digits) else "")
@@ -148,7 +138,6 @@ class Operands:
         return text, value
 
     def factor(self):
-        """A decimal, or a fraction over up to 1, 3, 7, 10, 1000, 2^53 or 10^15 + 37."""
         if self.random.random() < 0.6:
             return self.decimal()
         denominator = self.random.choice([1, 3, 7, 10, 1000, 2**53, 10**15 + 37])
@@ -156,7 +145,6 @@ class Operands:
         return str(value), value
 
     def rational(self):
-        """A decimal, a fraction, or one with a huge denominator (10^-4000)."""
         if self.random.random() < 0.05:
             value = Fraction(self.integer(40), 10**self.random.randint(1000, 5000))
             return str(value), value
@@ -196,18 +184,7 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_IntegerFromText(b"4/2", Integer()), OK)
         self.assertEqual(EXACT.UTX_IntegerToText(integer_record(12345), buffer, 5), ERROR)
 
-    def test_time_from_femtoseconds(self):
-        operands = Operands(SEED + 2)
-        for _ in range(scaled(3000)):
-            value = operands.factor()[1] * operands.random.choice([1, 10**10, 2**40])
-            for analog in (0, 1):
-                result = Time()
-                status = EXACT.UTX_TimeFromFemtoseconds(str(value).encode(), analog, result)
-                self.check(status, result, value, (value, analog), analog)
-
     def test_time_operations(self):
-        """Two times' sums, remainders and quotients, and a time scaled by an integer record or by
-        a rational's text."""
         operands = Operands(SEED + 3)
         for _ in range(scaled(15000)):
             left, family = operands.time(), operands.random.randrange(15)
@@ -234,14 +211,16 @@ class ExactLayerTest(unittest.TestCase):
                 case = (time_value(left, analog), operation, right_value, analog)
                 self.check(status, result, exact, case, None if operation == QUOTIENT else analog)
 
-    def test_time_texts(self):
-        """A time's femtoseconds as a rational, and as an image: whole ticks, then a rest in (0, 1)
-        where the analog flag keeps one."""
+    def test_time_texts_both_ways(self):
         operands = Operands(SEED + 7)
         buffer = ctypes.create_string_buffer(512)
         for _ in range(scaled(3000)):
             time = operands.time()
+            value = operands.factor()[1] * operands.random.choice([1, 10**10, 2**40])
             for analog in (0, 1):
+                result = Time()
+                status = EXACT.UTX_TimeFromFemtoseconds(str(value).encode(), analog, result)
+                self.check(status, result, value, (value, analog), analog)
                 self.assertEqual(EXACT.UTX_TimeToFemtoseconds(time, analog, buffer, 512), OK)
                 self.assertEqual(Fraction(buffer.value.decode()), time_value(time, analog))
                 self.assertEqual(EXACT.UTX_FemtosecondImage(time, analog, buffer, 512), OK)
@@ -252,18 +231,14 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_FemtosecondImage(time_record(1, 0.5), 1, buffer, 8), ERROR)
         # A subnormal offset has hundreds of digits: the header's sizes fit them exactly.
         buffer = ctypes.create_string_buffer(4096)
-        longest = {"rational": 0, "image": 0}
-        for ticks in (LIMIT, -LIMIT, -1, 0):
-            for offset in (5e-324, 2.0**-1022 - 5e-324, math.nextafter(1.0, 0.0)):
-                time = time_record(ticks, offset)
-                self.assertEqual(EXACT.UTX_TimeToFemtoseconds(time, 1, buffer,
-                                                              TIME_RATIONAL_TEXT_SIZE), OK)
-                longest["rational"] = max(longest["rational"], len(buffer.value) + 1)
-                self.assertEqual(EXACT.UTX_FemtosecondImage(time, 1, buffer,
-                                                            FEMTOSECOND_IMAGE_SIZE), OK)
-                longest["image"] = max(longest["image"], len(buffer.value) + 1)
-        self.assertEqual(longest, {"rational": TIME_RATIONAL_TEXT_SIZE,
-                                   "image": FEMTOSECOND_IMAGE_SIZE})
+        for function, size in ((EXACT.UTX_TimeToFemtoseconds, TIME_RATIONAL_TEXT_SIZE),
+                               (EXACT.UTX_FemtosecondImage, FEMTOSECOND_IMAGE_SIZE)):
+            longest = 0
+            for ticks in (LIMIT, -LIMIT, -1, 0):
+                for offset in (5e-324, 2.0**-1022 - 5e-324, math.nextafter(1.0, 0.0)):
+                    self.assertEqual(function(time_record(ticks, offset), 1, buffer, size), OK)
+                    longest = max(longest, len(buffer.value) + 1)
+            self.assertEqual(longest, size, function.__name__)
 
     def test_rational_arithmetic(self):
         operands = Operands(SEED + 8)
@@ -293,8 +268,6 @@ class ExactLayerTest(unittest.TestCase):
         self.assertEqual(EXACT.UTX_RationalArithmetic(DIVIDE, b"10", b"3", buffer, 4), ERROR)
 
     def test_literal_femtoseconds(self):
-        """Random literals of the whole grammar; a based exponent past the bound is an
-        error, never the parsed record's rounded value."""
         rng = random.Random(SEED + 9)
         buffer = ctypes.create_string_buffer(RATIONAL_TEXT_SIZE)
         for text, value in (well_formed(rng) for _ in range(scaled(4000))):
@@ -315,16 +288,13 @@ class ExactLayerTest(unittest.TestCase):
                     self.assertEqual(Fraction(buffer.value.decode()), exact, case)
 
     def test_bad_input(self):
-        """Literal errors and their columns, null pointers, unknown operations."""
         column, buffer = ctypes.c_size_t(0), ctypes.create_string_buffer(64)
         cases = {b"12 ns xyz": 7, b"1 ns + 1 ps": 6, b"": 1, b"  ": 3, b"+1 ns": 1,
                  b"1 ns)": 5, b"1.5 xs": 5, b"ns ns": 4}
         for text, expected in cases.items():
-            status = EXACT.UTX_ParseTimeLiteral(text, len(text), Time(), ctypes.byref(column))
-            self.assertEqual((status, column.value), (ERROR, expected), text)
-            status = EXACT.UTX_LiteralFemtoseconds(text, len(text), 1, buffer, len(buffer),
-                                                   ctypes.byref(column))
-            self.assertEqual((status, column.value), (ERROR, expected), text)
+            for parse in (lambda at: EXACT.UTX_ParseTimeLiteral(text, len(text), Time(), at),
+                          lambda at: EXACT.UTX_LiteralFemtoseconds(text, len(text), 1, buffer, 64, at)):
+                self.assertEqual((parse(ctypes.byref(column)), column.value), (ERROR, expected), text)
         # The length bounds the text: what follows is never read.
         self.assertEqual(EXACT.UTX_ParseTimeLiteral(b"1 ns xyz", 4, Time(), None), OK)
         one = integer_record(1)

@@ -1,7 +1,5 @@
-"""Installs the package into a fresh venv by `pip <library dir>` or
-`cmake-install <build dir> <python dir in the prefix>` and runs this folder's
-test_*.py against it from outside the source tree. UTYPES_TEST_PRELOAD
-(sanitizer builds) becomes LD_PRELOAD for the suite alone."""
+"""`pip <library dir>` or `cmake-install <build dir> <python dir in the prefix>` into a fresh
+venv, then this folder's test_*.py from outside the tree (UTYPES_TEST_PRELOAD: its LD_PRELOAD)."""
 import os
 import shutil
 import subprocess

@@ -1,6 +1,4 @@
-"""The binding's mapping onto the library: images, operands of the library's
-own types, exceptions for each status code, the process-wide switches, and
-Real as double arithmetic."""
+"""The binding's images, library-typed operands, status exceptions, switches and Real."""
 import random
 import unittest
 from fractions import Fraction
@@ -46,7 +44,8 @@ class BindingTest(unittest.TestCase):
             with self.assertRaises(error):
                 failing()
 
-    def test_plain_numbers_do_not_mix_with_times(self):
+    def test_plain_numbers_do_not_mix_with_times_yet_sum_needs_no_start(self):
+        self.assertEqual(Time("3 ns"), sum([Time("1 ns"), Time("2 ns")]))
         for operation in (lambda t: t + 1.5, lambda t: 1 + t, lambda t: t < 1.5, lambda t: t + 0,
                           lambda t: t - Integer(1), lambda t: t == 0):
             with self.assertRaisesRegex(TypeError, r"Time\(x, 'sec'\)"):

@@ -1,5 +1,4 @@
-"""What a testbench author does with times, one test for each habit cocotb
-users bring. Random operands of the same operations are the properties'."""
+"""A testbench author's habits with times; random operands are the properties'."""
 import math
 import unittest
 from decimal import Decimal
@@ -13,14 +12,10 @@ class TestbenchUseTest(unittest.TestCase):
         self.addCleanup(set_analog, analog())
         set_analog(True)
 
-    def test_a_float_is_the_decimal_it_was_typed_as(self):
-        self.assertEqual(1200, Time(1.2, "ns").steps("ps"))
+    def test_a_float_is_the_decimal_it_was_typed_as(self):  # random floats: the properties
         double = Time.from_fraction(Fraction(1.2), "ns")  # the exact double: one explicit step
         self.assertLess(double, Time(1.2, "ns"))
         self.assertEqual(1200, double.steps("ps", round_mode="round"))
-
-    def test_a_float_compares_and_prints_as_typed(self):
-        self.assertEqual(Time("0.1 ns"), Time(0.1, "ns"))
         self.assertEqual("Time('1.5 ns')", repr(Time(1.5e-9, "sec")))
         self.assertEqual(Time.from_fraction(Fraction("0.1"), "ns"), Time.from_fraction(0.1, "ns"))
 
@@ -33,37 +28,29 @@ class TestbenchUseTest(unittest.TestCase):
         with self.assertRaises(TypeError):
             Time(1, 3)
 
-    def test_sum_needs_no_start(self):
-        self.assertEqual(Time("3 ns"), sum([Time("1 ns"), Time("2 ns")]))  # but t + 0 is refused
-
     def test_rounding_to_a_number_points_to_steps(self):
         for rounding in (round, math.floor, math.ceil, math.trunc, int):
             with self.subTest(rounding=rounding), \
                     self.assertRaisesRegex(TypeError, r"t\.steps\(resolution, round_mode="):
                 rounding(Time("1.5 ns"))
 
-    def test_floor_division_and_rest_by_zero_raise(self):  # by other numbers: the properties
-        for divide in (lambda: Time("10 ns") // 0, lambda: Time("10 ns") % 0.0,
-                       lambda: divmod(Time("10 ns"), Decimal(0))):
-            with self.assertRaises(ZeroDivisionError):
-                divide()
-
-    def test_frequencies_and_periods_are_exact(self):
-        self.assertEqual(Frequency(250, "MHz"), 1 / Time("4 ns"))
+    def test_frequencies_and_periods_are_exact_and_zero_divisors_raise(self):
         self.assertEqual(Time("4 ns"), Time.from_frequency(250e6))
         self.assertEqual(Fraction(1000, 3), Frequency("1 MHz") / Frequency("3 kHz"))
         self.assertEqual(["1000/3 MHz", "-2 GHz", "0 Hz", "250000 kHz"],
                          [str(1 / Time("3 ns")), str(Frequency(-2, "GHz")), str(Frequency(0)),
                           format(Frequency(250, "MHz"), "KHZ")])
         for bad, error in ((lambda: Time(0).frequency, ZeroDivisionError),
+                           (lambda: Time("10 ns") // 0, ZeroDivisionError),
+                           (lambda: Time("10 ns") % 0.0, ZeroDivisionError),
+                           (lambda: divmod(Time("10 ns"), Decimal(0)), ZeroDivisionError),
                            (lambda: Frequency(2**96, "THz"), OverflowError),
                            (lambda: Frequency("250 MHz and more"), ValueError)):
             with self.assertRaises(error):
                 bad()
 
     def test_steps_take_resolutions_as_simulators_state_them(self):
-        for resolution, count in (("10 ps", 10**11), (-12, 10**12), (0, 1),
-                                  (Time("250 ps"), 4 * 10**9)):
+        for resolution, count in (("10 ps", 10**11), (-12, 10**12), (0, 1)):  # times: the properties
             self.assertEqual(count, Time("1 sec").steps(resolution))
         with self.assertRaisesRegex(ValueError, "power of ten"):
             Time("1 ns").steps("step")
@@ -77,14 +64,7 @@ class TestbenchUseTest(unittest.TestCase):
         with self.assertRaisesRegex(ValueError, "round_mode is one of"):
             Time("2.5 ps").steps("ps", "nearest")  # type: ignore[arg-type]
 
-    def test_a_subnormal_offset_has_an_exact_value(self):
-        time = Time(5, "fs") + Time(5e-324, "fs")
-        self.assertEqual(5 + Fraction(1, 2**1074), time.to_fraction())
-        self.assertNotEqual(hash(Time(5)), hash(time))
-        self.assertEqual(1 / time, Frequency(str(1 / time)))
-        self.assertEqual(Time(0), Time(-5e-324, "fs"))  # the rest rounds to 1 and carries
-
-    def test_huge_and_tiny_values_round_or_raise(self):
+    def test_huge_and_tiny_values_round_or_raise_at_once(self):
         self.assertEqual(2**95 + Fraction(1, 2**1000),
                          Time.from_fraction(2**95 + Fraction(1, 2**1000)).to_fraction())
         self.assertEqual(Time(8), Time.from_fraction(7 + Fraction(2**3000 - 1, 2**3000)))
@@ -98,21 +78,15 @@ class TestbenchUseTest(unittest.TestCase):
                 Time("1 fs") * huge
             self.assertEqual(Time(0), Time(0) * huge)
             self.assertEqual(Time(0), Time("1 hr") / huge)
+        self.assertEqual(Time(0), Time(-5e-324, "fs"))  # the rest rounds to 1 and carries
         with self.assertRaises(ValueError):
             Time(Decimal("NaN"), "fs")
-
-    def test_powers_and_shifts_past_the_range_raise_at_once(self):
         for too_large in (lambda: Integer(7) ** 2**200, lambda: Integer(2) ** 10**8,
                           lambda: Integer(1) << 10**9, lambda: 2 ** Integer(96),
                           lambda: 1 << Integer(96), lambda: Integer(2**95) * 2):
             with self.assertRaisesRegex(OverflowError, "96-bit range"):
                 too_large()
         self.assertEqual(0, round(Integer(7), -10**9))
-
-    def test_comparisons_with_huge_ints_never_overflow(self):
-        self.assertEqual((False, True, True), (Integer(7) == 2**200, Integer(7) < 2**200,
-                                               7 in [2**200, Integer(7)]))
-        self.assertEqual(Integer(7), Integer(7) % 2**200)
 
     def test_a_signed_based_literal_says_what_is_wrong(self):
         with self.assertRaisesRegex(ValueError, "based literal takes no sign"):
