@@ -4,7 +4,7 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
+#include <tuple>
 
 #include "universaltypes/universal_integer.h"
 

@@ -3,7 +3,6 @@
 // alone, for either analog setting. (Image calls share buffers by design.)
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <map>
