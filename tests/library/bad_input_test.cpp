@@ -23,8 +23,6 @@ bool Same(const Record& a, const Record& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-std::string TicksOf(const UniversalTime& time) { return static_cast<const char*>(time.UniversalToPhysicalTime()); }
-
 TEST(BadLiteralText, MalformedGivesZeroOrOneUnitOutOfRangeThrowsAndTheSwitchAlwaysClears) {
   // The text, and the ticks it gives: none, or one unit.
   const std::pair<const char*, const char*> cases[] = {
@@ -39,12 +37,12 @@ TEST(BadLiteralText, MalformedGivesZeroOrOneUnitOutOfRangeThrowsAndTheSwitchAlwa
     UTypes_StatusCode status = UTypes_OK;
     const UniversalTime time = TimeValueFromTimeString(text, status);
     EXPECT_EQ(status, UTypes_Error) << text;
-    EXPECT_EQ(TicksOf(time), ticks) << text;
+    EXPECT_EQ(TicksText(time), ticks) << text;
     EXPECT_EQ(static_cast<double>(time.Get_OffsetTime()), 0.0) << text;
   }
   UTypes_StatusCode status = UTypes_OK;
   Set_DisableBaseLiterals(true);
-  EXPECT_EQ(TicksOf(TimeValueFromTimeString("16#FF# ns", status)), "1000000");
+  EXPECT_EQ(TicksText(TimeValueFromTimeString("16#FF# ns", status)), "1000000");
   EXPECT_EQ(status, UTypes_Error);
   Set_DisableBaseLiterals(false);
   // Out of range: overflow is thrown.

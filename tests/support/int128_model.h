@@ -84,6 +84,8 @@ inline UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
   return time;
 }
 
+// A time's tick count in decimal, as the library prints it.
+inline std::string TicksText(const UniversalTime& time) { return static_cast<const char*>(time.UniversalToPhysicalTime()); }
 inline bool Matches(const UniversalInteger& record, const Model& model) { return FieldsOf(record) == FieldsFor(model); }
 
 inline std::string ToString(const Model& model) {

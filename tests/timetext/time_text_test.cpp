@@ -9,8 +9,6 @@
 
 namespace {
 
-std::string Ticks(const UniversalTime& time) { return static_cast<const char*>(time.UniversalToPhysicalTime()); }
-
 TEST(TimeUnits, FoundAfterTheNumberAndStandingApartFromIt) {
   EXPECT_EQ(IndexToStringAfterTimeUnit(nullptr), 0);
   constexpr int kUnchecked = 1 << 30;
@@ -51,7 +49,7 @@ TEST(TimeUnits, FoundAfterTheNumberAndStandingApartFromIt) {
     EXPECT_EQ(TimeUnitFromTime(ticks, found), UTypes_OK);
     EXPECT_EQ(found, index);
   }
-  EXPECT_EQ(Ticks(unit), "3600000000000000000");
+  EXPECT_EQ(TicksText(unit), "3600000000000000000");
 }
 
 TEST(TimeLiteral, DigitHelpers) {
@@ -68,7 +66,7 @@ TEST(TimeLiteral, DigitHelpers) {
   const UniversalTime unit(1000);
   UTypes_StatusCode status = UTypes_OK;
   int position = 0, count = 0;
-  EXPECT_EQ(Ticks(Add_Integer(unit, 10, "1_234x", position, 6, count, status)), "1234000");
+  EXPECT_EQ(TicksText(Add_Integer(unit, 10, "1_234x", position, 6, count, status)), "1234000");
   EXPECT_TRUE(position == 5 && count == 4 && status == UTypes_OK);
   const std::string nines(29, '9'), zeros = std::string(28, '0') + "1";
   position = 0;

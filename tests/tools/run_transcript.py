@@ -6,8 +6,8 @@ is a pseudo-terminal), "< line" (standard input), "> line" (expected standard ou
 or an input line expects the answer as the next output line; "#" starts a comment. An expected
 "..." matches all the lines left; trailing white space is not compared (the prompt ends in one).
 
-Usage: run_transcript.py [--emulated] TRANSCRIPT COMMAND [ARGUMENT...]; --emulated (a cross build)
-skips the terminal sessions, which an emulator need not pass through, and drops "wine: ..." notices.
+Usage: run_transcript.py TRANSCRIPT [EMULATOR...] COMMAND: under an emulator (a cross build) the
+terminal sessions, which it need not pass through, are skipped and "wine: ..." notices dropped.
 """
 import difflib
 import os
@@ -67,12 +67,11 @@ def matches(expected, actual):
     return actual == expected
 
 
-def problems_of(command, session, emulated):
+def problems_of(command, session):
     result = run(command + session["arguments"], "".join(line + "\n" for line in session["<"]),
                  session["terminal"])
-    errors = result.stderr.decode(errors="replace").splitlines()
-    if emulated:
-        errors = [line for line in errors if not line.startswith("wine: ")]
+    errors = [line for line in result.stderr.decode(errors="replace").splitlines()
+              if not line.startswith("wine: ")]  # an emulator's notices, never the calculator's
     problems = []
     for name, mark, got in (("stdout", ">", result.stdout.decode(errors="replace").splitlines()),
                             ("stderr", "!", errors)):
@@ -85,14 +84,13 @@ def problems_of(command, session, emulated):
 
 
 def main():
-    arguments = sys.argv[1:]
-    emulated = arguments[:1] == ["--emulated"]
-    path, command = arguments[emulated], arguments[emulated + 1:]
+    path, command = sys.argv[1], sys.argv[2:]
+    emulated = len(command) > 1
     sessions = read_sessions(path)
     runs = [session for session in sessions if not (session["terminal"] and emulated)]
     failed = 0
     for session in runs:
-        problems = problems_of(command, session, emulated)
+        problems = problems_of(command, session)
         if problems:
             failed += 1
             print("FAIL %s:%d: utcalc %s" % (path, session["line"], shlex.join(session["arguments"])))
