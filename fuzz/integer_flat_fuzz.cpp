@@ -10,54 +10,10 @@
 
 #include "fuzz_support.h"
 #include "record_model.h"
+#include "support/integer_operations.h"
 #include "universaltypes/status.h"
 
 namespace {
-
-struct Operation {
-  const char* name;
-  int (*flat)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
-  ModelOutcome (*model)(const Model&, const Model&);
-};
-
-const Operation kOperations[] = {
-    {"+", UniversalIntegerPlusUniversalInteger, ModelSum},
-    {"-", UniversalIntegerMinusUniversalInteger, ModelDifference},
-    {"*", UniversalIntegerTimesUniversalInteger, ModelProduct},
-    {"/", UniversalIntegerDividedByUniversalInteger, ModelQuotient},
-    {"rem", UniversalIntegerRemUniversalInteger, ModelRem},
-    {"mod", UniversalIntegerModUniversalInteger, ModelMod},
-};
-
-struct IntOperation {
-  const char* name;
-  int (*flat)(const UniversalInteger*, int, UniversalInteger*);
-  ModelOutcome (*model)(const Model&, const Model&);
-};
-
-const IntOperation kIntOperations[] = {
-    {"* int", UniversalIntegerTimesInt, ModelProduct},
-    {"/ int", UniversalIntegerDividedByInt, ModelQuotient},
-};
-
-struct Relation {
-  const char* name;
-  int (*flat)(const UniversalInteger*, const UniversalInteger*);
-  bool (*holds)(int signedOrder, int magnitudeOrder);
-};
-
-const Relation kRelations[] = {
-    {"==", UniversalIntegerEqualsUniversalInteger, [](int order, int) { return order == 0; }},
-    {"!=", UniversalIntegerNotEqualUniversalInteger, [](int order, int) { return order != 0; }},
-    {"<", UniversalIntegerLessThanUniversalInteger, [](int order, int) { return order < 0; }},
-    {"<=", UniversalIntegerLessEqualUniversalInteger, [](int order, int) { return order <= 0; }},
-    {">", UniversalIntegerGreaterThanUniversalInteger, [](int order, int) { return order > 0; }},
-    {">=", UniversalIntegerGreaterEqualUniversalInteger, [](int order, int) { return order >= 0; }},
-    {"|<|", UniversalIntegerMagnitudeLessThanUniversalInteger,
-     [](int, int magnitude) { return magnitude < 0; }},
-    {"|>|", UniversalIntegerMagnitudeGreaterThanUniversalInteger,
-     [](int, int magnitude) { return magnitude > 0; }},
-};
 
 // What a result record holds until a flat function writes it.
 UniversalInteger Unwritten() { return ToRecord({-1, 0xABCDEF}); }
@@ -103,8 +59,8 @@ void CheckRelations(const UniversalInteger& a, const UniversalInteger& b, bool v
                     const std::string& operands) {
   const Model ma = fuzz::ModelOf(a), mb = fuzz::ModelOf(b);
   const int order = SignedOrder(ma, mb);
-  const int magnitudeOrder = ma.magnitude < mb.magnitude ? -1 : (mb.magnitude < ma.magnitude ? 1 : 0);
-  for (const Relation& relation : kRelations) {
+  const int magnitudeOrder = MagnitudeOrder(ma, mb);
+  for (const IntegerRelation& relation : kIntegerRelations) {
     const int answer = relation.flat(&a, &b);
     FUZZ_CHECK(answer == 0 || answer == 1, "%s %s", relation.name, operands.c_str());
     FUZZ_CHECK(!valid || answer == (relation.holds(order, magnitudeOrder) ? 1 : 0), "%s %s", relation.name,
@@ -141,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool leftValid = fuzz::KeepsInvariants(a);
   const bool valid = leftValid && fuzz::KeepsInvariants(b);
   const std::string operands = "a = " + RecordText(a) + ", b = " + RecordText(b);
-  for (const Operation& operation : kOperations) {
+  for (const IntegerOperation& operation : kIntegerOperations) {
     const ModelOutcome expected =
         valid ? operation.model(fuzz::ModelOf(a), fuzz::ModelOf(b)) : ModelOutcome{};
     CheckArithmetic(
@@ -151,16 +107,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         },
         valid ? &expected : nullptr, std::string(operation.name) + ", " + operands);
   }
-  for (const IntOperation& operation : kIntOperations) {
+  for (const IntegerOperation& operation : kIntegerOperations) {
+    if (operation.byInt == nullptr) continue;
     const ModelOutcome expected =
         leftValid ? operation.model(fuzz::ModelOf(a), fuzz::ModelOf(n)) : ModelOutcome{};
     CheckArithmetic(
         a,
         [&](const UniversalInteger* left, UniversalInteger* result) {
-          return operation.flat(left, n, result);
+          return operation.byInt(left, n, result);
         },
         leftValid ? &expected : nullptr,
-        std::string(operation.name) + ", a = " + RecordText(a) + ", n = " + std::to_string(n));
+        std::string(operation.name) + " int, a = " + RecordText(a) + ", n = " + std::to_string(n));
   }
   CheckRelations(a, b, valid, operands);
   CheckArrayForm(a);

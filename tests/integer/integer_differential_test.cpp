@@ -4,11 +4,10 @@
 // has it, and in the status word; the relations and both images with them.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <cstring>
 
-#include "support/int128_model.h"
+#include "support/integer_operations.h"
 #include "support/record_source.h"
 #include "support/test_scale.h"
 
@@ -16,32 +15,7 @@ namespace {
 
 constexpr std::uint64_t kSeed = 20261206;
 
-using Flat = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
-using FlatByInt = int (*)(const UniversalInteger*, int, UniversalInteger*);
-
-struct Operation {
-  const char* name;
-  UniversalInteger (*member)(const UniversalInteger&, const UniversalInteger&);
-  Flat flat;
-  ModelOutcome (*model)(const Model&, const Model&);
-  FlatByInt byInt = nullptr;
-};
-
-const Operation kOperations[] = {
-    {"+", [](const auto& a, const auto& b) { return a + b; }, UniversalIntegerPlusUniversalInteger, ModelSum},
-    {"-", [](const auto& a, const auto& b) { return a - b; }, UniversalIntegerMinusUniversalInteger,
-     ModelDifference},
-    {"*", [](const auto& a, const auto& b) { return a * b; }, UniversalIntegerTimesUniversalInteger,
-     ModelProduct, UniversalIntegerTimesInt},
-    {"/", [](const auto& a, const auto& b) { return a / b; }, UniversalIntegerDividedByUniversalInteger,
-     ModelQuotient, UniversalIntegerDividedByInt},
-    {"rem", [](const auto& a, const auto& b) { return a.rem(b); }, UniversalIntegerRemUniversalInteger,
-     ModelRem},
-    {"mod", [](const auto& a, const auto& b) { return a.mod(b); }, UniversalIntegerModUniversalInteger,
-     ModelMod},
-};
-
-ModelOutcome ViaMember(const Operation& operation, const UniversalInteger& a, const UniversalInteger& b,
+ModelOutcome ViaMember(const IntegerOperation& operation, const UniversalInteger& a, const UniversalInteger& b,
                        const Model& expected) {
   try {
     return {UTypes_OK, Matches(operation.member(a, b), expected) ? expected : Model{0, 0}};
@@ -58,23 +32,17 @@ ModelOutcome Flattened(int status, const UniversalInteger& result, const Univers
   return {status, Matches(result, expected) ? expected : Model{0, 0}};
 }
 
-// Every relation, as a member and as a flat function, and the magnitude order.
+// Every relation, as a member and as a flat function.
 bool ComparisonsAgree(const Model& ma, const Model& mb) {
   const UniversalInteger a = ToRecord(ma), b = ToRecord(mb);
-  const int order = SignedOrder(ma, mb);
-  const int magnitude = ma.magnitude < mb.magnitude ? -1 : (ma.magnitude > mb.magnitude ? 1 : 0);
-  const std::array<int, 8> expected = {order == 0, order != 0, order < 0,     order <= 0,
-                                       order > 0,  order >= 0, magnitude < 0, magnitude > 0};
-  const std::array<int, 6> members = {a == b, a != b, a < b, a <= b, a > b, a >= b};
-  const std::array<int, 8> flats = {UniversalIntegerEqualsUniversalInteger(&a, &b),
-                                    UniversalIntegerNotEqualUniversalInteger(&a, &b),
-                                    UniversalIntegerLessThanUniversalInteger(&a, &b),
-                                    UniversalIntegerLessEqualUniversalInteger(&a, &b),
-                                    UniversalIntegerGreaterThanUniversalInteger(&a, &b),
-                                    UniversalIntegerGreaterEqualUniversalInteger(&a, &b),
-                                    UniversalIntegerMagnitudeLessThanUniversalInteger(&a, &b),
-                                    UniversalIntegerMagnitudeGreaterThanUniversalInteger(&a, &b)};
-  return flats == expected && std::equal(members.begin(), members.end(), expected.begin());
+  const int order = SignedOrder(ma, mb), magnitudeOrder = MagnitudeOrder(ma, mb);
+  const bool members[] = {a == b, a != b, a < b, a <= b, a > b, a >= b};
+  for (int index = 0; const IntegerRelation& relation : kIntegerRelations) {
+    const bool holds = relation.holds(order, magnitudeOrder);
+    if (relation.flat(&a, &b) != (holds ? 1 : 0) || (index < 6 && members[index] != holds)) return false;
+    ++index;
+  }
+  return true;
 }
 
 // The decimal image against the model's digits, the hex image against its
@@ -110,7 +78,7 @@ TEST(IntegerDifferential, AgreesWithInt128ModelOnRandomAndBoundaryOperands) {
     // b as an int: INT_MIN included.
     const bool bFitsAnInt = mb.magnitude < (u128{1} << 31) + (mb.sign < 0 ? 1 : 0);
     const int bAsInt = bFitsAnInt ? static_cast<int>(static_cast<std::int64_t>(mb.magnitude) * mb.sign) : 0;
-    for (const Operation& operation : kOperations) {
+    for (const IntegerOperation& operation : kIntegerOperations) {
       const ModelOutcome expected = operation.model(ma, mb);
       UniversalInteger result = sentinel, left = a, right = b, byInt = sentinel;
       const ModelOutcome outcomes[] = {

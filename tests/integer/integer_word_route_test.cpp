@@ -1,13 +1,13 @@
 // The operators' word-wide routes against the digit routes they stand in
-// for: the same record, byte for byte, or the same exception, on canonical
-// and malformed records.
+// for, and the flat functions against the class operators: the same record,
+// byte for byte, or the same exception, on canonical and malformed records.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstring>
 #include <string>
 
-#include "support/int128_model.h"
+#include "support/integer_operations.h"
 #include "support/record_source.h"
 #include "integer/integer_internals.h"
 #include "time/time_internals.h"
@@ -36,6 +36,19 @@ Outcome OutcomeOf(Operation operation) {
     const auto result = operation();
     std::memcpy(outcome.bytes.data(), &result, sizeof result);
   });
+  outcome.statusWord = UniversalInteger::Status();
+  return outcome;
+}
+
+// A flat call as its class operator would give it: a failure must leave the result unwritten (else -1).
+Outcome FlatOutcome(const IntegerOperation& operation, const UniversalInteger& a, const UniversalInteger& b) {
+  UniversalInteger resetsTheStatusWord(IntegerHighChoice);
+  const UniversalInteger unwritten = RawRecord(-1, 2, 0xABCDEF);
+  UniversalInteger result = unwritten;
+  Outcome outcome;
+  outcome.status = operation.flat(&a, &b, &result);
+  if (outcome.status == UTypes_OK) std::memcpy(outcome.bytes.data(), &result, sizeof result);
+  if (outcome.status != UTypes_OK && std::memcmp(&result, &unwritten, sizeof result) != 0) outcome.status = -1;
   outcome.statusWord = UniversalInteger::Status();
   return outcome;
 }
@@ -130,6 +143,10 @@ TEST(WordRoutes, AgreeWithTheDigitRoutesOnEveryRecord) {
     for (const RoutePair& pair : kRoutePairs) {
       ASSERT_EQ(OutcomeOf([&] { return pair.fast(a, b); }), OutcomeOf([&] { return pair.reference(a, b); }))
           << pair.name << ", " << context();
+    }
+    for (const IntegerOperation& operation : kIntegerOperations) {
+      ASSERT_EQ(FlatOutcome(operation, a, b), OutcomeOf([&] { return operation.member(a, b); }))
+          << "flat " << operation.name << ", " << context();
     }
     ASSERT_EQ(a.CompareMagnitude(b), CoveredWordsOrder(a, b)) << context();
     // Equality is worked out apart from the order, and must agree with it.

@@ -9,7 +9,7 @@
 #include <limits>
 #include <string>
 
-#include "support/record_source.h"
+#include "support/integer_operations.h"
 #include "support/time_operations.h"
 #include "universaltypes/time_text.h"
 
@@ -78,52 +78,6 @@ TEST(BadLiteralText, MalformedGivesZeroOrOneUnitOutOfRangeThrowsAndTheSwitchAlwa
   Set_DisableBaseLiterals(true);
   EXPECT_EQ(StatusOf([&] { TimeValueFromTimeString_CF("1e40 fs", 7, ticks, status); }), UTypes_Overflow);
   EXPECT_TRUE(Is_BasedNumber("2#1#", 0, 4));
-}
-
-using FlatArithmetic = int (*)(const UniversalInteger*, const UniversalInteger*, UniversalInteger*);
-const struct {
-  FlatArithmetic flat;
-  UniversalInteger (*member)(const UniversalInteger&, const UniversalInteger&);
-} kIntegerArithmetic[] = {
-    {UniversalIntegerPlusUniversalInteger, [](const auto& a, const auto& b) { return a + b; }},
-    {UniversalIntegerMinusUniversalInteger, [](const auto& a, const auto& b) { return a - b; }},
-    {UniversalIntegerTimesUniversalInteger, [](const auto& a, const auto& b) { return a * b; }},
-    {UniversalIntegerDividedByUniversalInteger, [](const auto& a, const auto& b) { return a / b; }},
-    {UniversalIntegerRemUniversalInteger, [](const auto& a, const auto& b) { return a.rem(b); }},
-    {UniversalIntegerModUniversalInteger, [](const auto& a, const auto& b) { return a.mod(b); }},
-};
-
-// Any five fields: a status in 0..2, the result written only on success, the
-// operands never, the class operator throwing the flat status with the same
-// record and status word, bounded images. (Sanitizers check the accesses.)
-TEST(BadIntegerRecords, WildCountsSignsAndStrayWordsStayWithinTheRecords) {
-  constexpr std::uint64_t kSeed = 7;
-  RecordSource source(kSeed);
-  const UniversalInteger unwritten = RawRecord(-1, 2, 0xABCDEF);
-  for (int trial = 0; trial < 20000; ++trial) {
-    const UniversalInteger a = source.Malformed(), b = source.AnyInteger();
-    SCOPED_TRACE("seed " + std::to_string(kSeed) + ", trial " + std::to_string(trial) + ": " + RecordText(a) +
-                 " and " + RecordText(b));
-    for (const auto& operands : {std::pair{a, b}, std::pair{b, a}}) {
-      const UniversalInteger &left = operands.first, &right = operands.second;
-      const UniversalInteger leftBefore = left, rightBefore = right;
-      for (const auto& operation : kIntegerArithmetic) {
-        UniversalInteger result = unwritten, thrown = unwritten;
-        UniversalInteger resetsTheStatusWord(IntegerHighChoice);
-        const int status = operation.flat(&left, &right, &result);
-        const UniversalInteger::StatusCodes statusWord = UniversalInteger::Status();
-        UniversalInteger resetsItAgain(IntegerHighChoice);
-        ASSERT_EQ(StatusOf([&] { thrown = operation.member(left, right); }), status);
-        ASSERT_TRUE(Same(result, thrown) && UniversalInteger::Status() == statusWord);
-        ASSERT_TRUE(status >= UTypes_OK && status <= UTypes_Overflow);
-        ASSERT_TRUE(status == UTypes_OK || Same(result, unwritten));
-      }
-      ASSERT_TRUE(Same(left, leftBefore) && Same(right, rightBefore));
-      ASSERT_LE(static_cast<unsigned>(UniversalIntegerLessThanUniversalInteger(&left, &right)), 1u);
-    }
-    ASSERT_LT(std::strlen(static_cast<const char*>(a)), 32u);
-    ASSERT_LT(std::strlen(PhysicalTimeTickImage(&a)), 64u);
-  }
 }
 
 TEST(BadTimeImages, UnknownUnitsGiveStatusErrorAndOffsetsBeyondTheRangeThrow) {
@@ -223,7 +177,7 @@ TEST(BadOperands, NanInfinityZeroDivisorsAndNullRecordsGiveTheirStatuses) {
   // Null records are refused.
   UniversalInteger integer(3);
   UniversalTime time;
-  for (const auto& operation : kIntegerArithmetic) {
+  for (const IntegerOperation& operation : kIntegerOperations) {
     EXPECT_EQ(operation.flat(nullptr, &integer, &integer), UTypes_Error);
     EXPECT_EQ(operation.flat(&integer, nullptr, &integer), UTypes_Error);
     EXPECT_EQ(operation.flat(&integer, &integer, nullptr), UTypes_Error);

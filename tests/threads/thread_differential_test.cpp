@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/integer_operations.h"
 #include "support/record_source.h"
 #include "support/test_scale.h"
 #include "support/time_operations.h"
@@ -76,14 +77,6 @@ Call Into(Apply apply) {
 const std::map<std::string, Call>& Calls() {
   static const std::map<std::string, Call> calls = [] {
     std::map<std::string, Call> calls = {
-        {"IntegerPlus", INTO(UniversalInteger, UniversalIntegerPlusUniversalInteger(&o.ticks, &o.b, r))},
-        {"IntegerMinus", INTO(UniversalInteger, UniversalIntegerMinusUniversalInteger(&o.ticks, &o.b, r))},
-        {"IntegerTimes", INTO(UniversalInteger, UniversalIntegerTimesUniversalInteger(&o.ticks, &o.b, r))},
-        {"IntegerTimesInt", INTO(UniversalInteger, UniversalIntegerTimesInt(&o.ticks, o.factor, r))},
-        {"IntegerDividedBy", INTO(UniversalInteger, UniversalIntegerDividedByUniversalInteger(&o.ticks, &o.b, r))},
-        {"IntegerDividedByInt", INTO(UniversalInteger, UniversalIntegerDividedByInt(&o.ticks, o.factor, r))},
-        {"IntegerRem", INTO(UniversalInteger, UniversalIntegerRemUniversalInteger(&o.ticks, &o.b, r))},
-        {"IntegerMod", INTO(UniversalInteger, UniversalIntegerModUniversalInteger(&o.ticks, &o.b, r))},
         {"IntegerDividedByDouble", INTO(UniversalInteger, UniversalIntegerDividedByDouble(&o.ticks, o.real, r))},
         {"IntegerTimesDouble",
          [](const Operands& o, std::string& bytes) {
@@ -93,13 +86,6 @@ const std::map<std::string, Call>& Calls() {
            Append(bytes, product);
            Append(bytes, remainder);
          }},
-        {"IntegerRelations",
-         RELATIONS(&o.ticks, &o.b,
-                   {UniversalIntegerEqualsUniversalInteger, UniversalIntegerNotEqualUniversalInteger,
-                    UniversalIntegerLessThanUniversalInteger, UniversalIntegerLessEqualUniversalInteger,
-                    UniversalIntegerGreaterThanUniversalInteger, UniversalIntegerGreaterEqualUniversalInteger,
-                    UniversalIntegerMagnitudeLessThanUniversalInteger,
-                    UniversalIntegerMagnitudeGreaterThanUniversalInteger})},
         {"TimeRelations",
          RELATIONS(&o.left, &o.right,
                    {UniversalTimeEqualsUniversalTime, UniversalTimeNotEqualUniversalTime,
@@ -136,6 +122,18 @@ const std::map<std::string, Call>& Calls() {
          }},
     };
     for (const auto& operation : kTimeOperations) calls.emplace(operation.name, Into<UniversalTime>(operation.call));
+    for (const IntegerOperation& operation : kIntegerOperations) {
+      const auto flat = operation.flat;
+      const auto byInt = operation.byInt;
+      calls.emplace(std::string("integer ") + operation.name,
+                    Into<UniversalInteger>([flat](const Operands& o, auto* r) { return flat(&o.ticks, &o.b, r); }));
+      if (byInt == nullptr) continue;
+      calls.emplace(std::string("integer, by int, ") + operation.name,
+                    Into<UniversalInteger>([byInt](const Operands& o, auto* r) { return byInt(&o.ticks, o.factor, r); }));
+    }
+    calls.emplace("integer relations", [](const Operands& o, std::string& bytes) {
+      for (const IntegerRelation& relation : kIntegerRelations) Append(bytes, relation.flat(&o.ticks, &o.b));
+    });
     return calls;
   }();
   return calls;
