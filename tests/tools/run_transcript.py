@@ -3,8 +3,9 @@
 A session starts with "$ utcalc ARGS" (split as a shell does); then "% terminal" (standard input
 is a pseudo-terminal), "< line" (standard input), "> line" (expected standard output), "! line"
 (expected standard error), "? N" (exit status, 0 when not given); " => answer" after the arguments
-or an input line expects the answer as the next output line; "#" starts a comment. An expected
-"..." matches all the lines left; trailing white space is not compared (the prompt ends in one).
+or an input line expects the answer as the next output line, " =! column C: reason" after an input
+line that line's error ("utcalc: line N, column C: reason") as the next error line; "#" starts a
+comment. An expected "..." matches all the lines left; trailing white space is not compared.
 
 Usage: run_transcript.py TRANSCRIPT [EMULATOR...] COMMAND: under an emulator (a cross build) the
 terminal sessions, which it need not pass through, are skipped and "wine: ..." notices dropped.
@@ -23,10 +24,13 @@ def read_sessions(path):
     with open(path, encoding="utf-8") as transcript:
         for number, line in enumerate(transcript, 1):
             line = line.rstrip("\n")
-            mark, text, answer = line[:1], line[2:], None
+            mark, text, answer, error = line[:1], line[2:], None, None
             if mark in ("$", "<") and " => " in text:
                 text, answer = text.split(" => ", 1)
                 text = text.rstrip()  # the answers of a session may be aligned
+            elif mark == "<" and " =! " in text:
+                text, error = text.split(" =! ", 1)
+                text = text.rstrip()
             if mark == "$":
                 sessions.append({"line": number, "arguments": shlex.split(text)[1:],
                                  "terminal": False, "<": [], ">": [], "!": [], "?": 0})
@@ -40,6 +44,8 @@ def read_sessions(path):
                 raise SystemExit("%s:%d: not a transcript line: %r" % (path, number, line))
             if answer is not None:
                 sessions[-1][">"].append(answer)
+            if error is not None:
+                sessions[-1]["!"].append("utcalc: line %d, %s" % (len(sessions[-1]["<"]), error))
     return sessions
 
 
