@@ -1,4 +1,5 @@
-// The eleven flat calls giving a time, over one set of operands; a time's text.
+// The eleven flat calls giving a time, over one set of operands; the six
+// relations of two times; a time's text.
 #ifndef UNIVERSALTYPES_TESTS_SUPPORT_TIME_OPERATIONS_H
 #define UNIVERSALTYPES_TESTS_SUPPORT_TIME_OPERATIONS_H
 
@@ -47,5 +48,13 @@ inline const TimeOperation kTimeOperations[] = {
     UTYPES_TIME_OPERATION("/ double", UniversalTimeDividedByDouble(&o.left, o.real, r)),
     UTYPES_TIME_OPERATION("/ ticks", UniversalTimeDividedByUniversalInteger(&o.left, &o.ticks, r)),
 };
+
+// ==, !=, <, <=, >, >=, in that order.
+using TimeRelation = int (*)(const UniversalTime*, const UniversalTime*);
+inline constexpr const char* kTimeRelationNames[] = {"==", "!=", "<", "<=", ">", ">="};
+inline constexpr TimeRelation kTimeRelations[] = {
+    UniversalTimeEqualsUniversalTime,       UniversalTimeNotEqualUniversalTime,
+    UniversalTimeLessThanUniversalTime,     UniversalTimeLessEqualUniversalTime,
+    UniversalTimeGreaterThanUniversalTime,  UniversalTimeGreaterEqualUniversalTime};
 
 #endif

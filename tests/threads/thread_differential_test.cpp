@@ -86,11 +86,7 @@ const std::map<std::string, Call>& Calls() {
            Append(bytes, product);
            Append(bytes, remainder);
          }},
-        {"TimeRelations",
-         RELATIONS(&o.left, &o.right,
-                   {UniversalTimeEqualsUniversalTime, UniversalTimeNotEqualUniversalTime,
-                    UniversalTimeLessThanUniversalTime, UniversalTimeLessEqualUniversalTime,
-                    UniversalTimeGreaterThanUniversalTime, UniversalTimeGreaterEqualUniversalTime})},
+        {"TimeRelations", RELATIONS(&o.left, &o.right, kTimeRelations)},
         {"TimeIntegerRelations",
          RELATIONS(&o.left, &o.ticks,
                    {UniversalTimeEqualsUniversalInteger, UniversalTimeLessThanUniversalInteger,

@@ -9,16 +9,17 @@ struct TimeInlineRoutes {
   using Relation = int (*)(const UniversalTime*, const UniversalTime*);
   using Arithmetic = int (*)(const UniversalTime*, const UniversalTime*, UniversalTime*);
   const char* name;
-  Relation equals, notEqual, lessThan, lessEqual, greaterThan, greaterEqual;
+  Relation relations[6];  // ==, !=, <, <=, >, >=
   Arithmetic plus, minus;
 };
 
 // The table of the functions time_inline.h defines in the including file.
 #define TIME_INLINE_ROUTES(name)                                                                          \
   {                                                                                                       \
-    name, UniversalTimeEqualsUniversalTime_Inline, UniversalTimeNotEqualUniversalTime_Inline,             \
-        UniversalTimeLessThanUniversalTime_Inline, UniversalTimeLessEqualUniversalTime_Inline,            \
-        UniversalTimeGreaterThanUniversalTime_Inline, UniversalTimeGreaterEqualUniversalTime_Inline,      \
+    name,                                                                                                 \
+        {UniversalTimeEqualsUniversalTime_Inline, UniversalTimeNotEqualUniversalTime_Inline,              \
+         UniversalTimeLessThanUniversalTime_Inline, UniversalTimeLessEqualUniversalTime_Inline,           \
+         UniversalTimeGreaterThanUniversalTime_Inline, UniversalTimeGreaterEqualUniversalTime_Inline},    \
         UniversalTimePlusUniversalTime_Inline, UniversalTimeMinusUniversalTime_Inline                     \
   }
 
