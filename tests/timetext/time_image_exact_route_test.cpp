@@ -140,7 +140,7 @@ class CaseSource : RecordSource {
 
   u128 Magnitude(int unit) {
     const u128 size = PowerOfTen(3 * unit);
-    switch (Below(10)) {
+    switch (Below(9)) {
       case 0: return Bits(Below(97));  // any width
       case 1: return Digits(10) * size;  // a whole number of units, around the seven zeros that compact
       case 2: {  // a remainder with trailing zeros, under a quotient or none
@@ -165,13 +165,10 @@ class CaseSource : RecordSource {
         const u128 top = multiple + Between(0, 2);
         return top << 64 | Bits(64);
       }
-      case 8: {  // the bench's kind: up to 999 units and part of the next smaller one
-        const u128 whole = Between(1, 999) * size;
-        return whole + Between(0, 999) * (size / 1000);
-      }
-      default: {  // a full remainder, or one short of it, under a small quotient
+      default: {  // up to 999 units and part of the next smaller one (the bench's kind), or 1 or 2 short of a unit
         const u128 whole = Between(0, 999) * size;
-        return whole + size - Between(1, 2);
+        const u128 rest = Below(2) == 0 ? Between(0, 999) * (size / 1000) : size - Between(1, 2);
+        return whole + rest;
       }
     }
   }
