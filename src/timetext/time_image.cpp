@@ -22,12 +22,13 @@ char timeImage[4096];
 static_assert(sizeof timeImage >= kExactImageRoom);
 char tickImage[64];
 // Room for a fraction's text at the units' precisions (at most 15 digits,
-// a point and "e-308"), the terminator included.
+// a point and "e-308"), the terminator included. WriteFractionAlone reads
+// the digits as "d.ddd": every precision keeps a digit after the point.
 constexpr int kFractionImageRoom = 32;
 constexpr bool FractionsFitTheirRoom() {
   for (const UnitDescription& unit : kUnits) {
     // "0.000" and the digits, or a digit, a point, the rest and "e-308".
-    if (unit.imagePrecision + 6 >= kFractionImageRoom) return false;
+    if (unit.imagePrecision < 2 || unit.imagePrecision + 6 >= kFractionImageRoom) return false;
   }
   return true;
 }
