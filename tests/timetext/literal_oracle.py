@@ -8,7 +8,9 @@ import subprocess
 import sys
 from fractions import Fraction
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+for folder in ("python", "support"):
+    sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", folder))
+from case_counts import scaled  # noqa: E402
 from time_rounding import rounded_ticks as expected  # noqa: E402
 
 UNITS = ["fs", "ps", "ns", "us", "ms", "sec", "min", "hr"]
@@ -124,7 +126,7 @@ def line_and_want(text, value, analog, based_off=False):
 
 def main():
     probe = sys.argv[1:]
-    count = 150000 // max(1, int(os.environ.get("UTYPES_TEST_SCALE", "1")))
+    count = scaled(150000)
     seed = int(os.environ.get("ORACLE_SEED", "2026"))
     rng = random.Random(seed)
     cases = []

@@ -12,9 +12,12 @@ import sys
 import unittest
 from fractions import Fraction
 
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "python"))
+from case_counts import scaled  # noqa: E402
+
 COMMAND = sys.argv[1:]
 SEED = 18
-CASES = 300 // max(1, int(os.environ.get("UTYPES_TEST_SCALE", "1")))
+CASES = scaled(300)
 FREQUENCY_UNITS = [("THz", 10**12), ("GHz", 10**9), ("MHz", 10**6), ("kHz", 10**3)]
 LINE_ERROR = re.compile(r"^utcalc: line (\d+), column \d+: (.*)$")
 
