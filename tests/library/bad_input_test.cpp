@@ -124,6 +124,14 @@ TEST(BadOperands, NanInfinityZeroDivisorsAndNullRecordsGiveTheirStatuses) {
   UTypes_StatusCode status = UTypes_OK;
   EXPECT_STREQ(TimeTickValueToString_CF(nullptr, TimeUnit_ns, status), "");
   EXPECT_EQ(status, UTypes_Error);
+  // A null text is no time: either parser gives the zero time and status 1.
+  status = UTypes_OK;
+  EXPECT_TRUE(TimeValueFromTimeString(nullptr, status) == UniversalTime() && status == UTypes_Error);
+  int ticks[5] = {7, 7, 7, 7, 7};
+  int* array = ticks;
+  status = UTypes_OK;
+  TimeValueFromTimeString_CF(nullptr, 4, array, status);
+  EXPECT_TRUE(status == UTypes_Error && ticks[0] == 1 && ticks[1] == 0 && array == ticks);
   ConvertUniversalTimeToInts(&time, nullptr);  // does nothing
   integer.ToHexString(nullptr);
 }
