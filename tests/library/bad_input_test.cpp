@@ -19,11 +19,6 @@ namespace {
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-template <typename Record>
-bool Same(const Record& a, const Record& b) {
-  return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 TEST(BadTimeImages, UnknownUnitsGiveStatusErrorAndOffsetsBeyondTheRangeThrow) {
   int ticks[5] = {1, 1, 1500, 0, 0}, minusOne[5] = {-1, 1, 1, 0, 0}, negativeZero[5] = {-1, 0, 0, 0, 0};
   for (const int unit : {-1, 8, 127, INT_MAX, INT_MIN}) {
@@ -60,7 +55,7 @@ template <typename Result, typename Call>
 int Into(Result result, Call call) {
   const Result before = result;
   const int status = call(&result);
-  return status == UTypes_OK || Same(result, before) ? status : -1;
+  return status == UTypes_OK || std::memcmp(&result, &before, sizeof result) == 0 ? status : -1;
 }
 int TimesReal(const UniversalInteger& integer, double factor) {
   UniversalReal remainder;

@@ -65,7 +65,6 @@ Call Into(Apply apply) {
   };
 }
 
-#define INTO(Result, expression) Into<Result>([](const Operands& o, Result* r) { return expression; })
 // Every relation of left to right, one bit each.
 #define RELATIONS(left, right, ...)                                                 \
   [](const Operands& o, std::string& bytes) {                                       \
@@ -77,7 +76,9 @@ Call Into(Apply apply) {
 const std::map<std::string, Call>& Calls() {
   static const std::map<std::string, Call> calls = [] {
     std::map<std::string, Call> calls = {
-        {"IntegerDividedByDouble", INTO(UniversalInteger, UniversalIntegerDividedByDouble(&o.ticks, o.real, r))},
+        {"IntegerDividedByDouble", Into<UniversalInteger>([](const Operands& o, auto* r) {
+           return UniversalIntegerDividedByDouble(&o.ticks, o.real, r);
+         })},
         {"IntegerTimesDouble",
          [](const Operands& o, std::string& bytes) {
            UniversalInteger product;
