@@ -80,19 +80,14 @@ TEST(TimeLiteral, DigitHelpers) {
   EXPECT_EQ(status, UTypes_Error);
 }
 
-TEST(TimeImage, SharedBufferArrayImagesAndHexadecimal) {
+// (Hexadecimal images are the image fuzz target's, to the bit.)
+TEST(TimeImage, OneSharedBufferForEveryImageCall) {
   UTypes_StatusCode status = UTypes_OK;
   int ticks[5] = {1, 2, 1500000, 0, 0};
-  EXPECT_STREQ(TimeTickValueToString_CF(ticks, TimeUnit_ns, status), "1.5 ns");
-  // One shared buffer: the second image replaces the first.
-  const char* first = TimeTickValueToString(UniversalTime(1), TimeUnit_fs, status);
+  const char* first = TimeTickValueToString_CF(ticks, TimeUnit_ns, status);
+  EXPECT_STREQ(first, "1.5 ns");
   EXPECT_EQ(TimeTickValueToString(UniversalTime(2), TimeUnit_fs, status), first);
   EXPECT_STREQ(first, "2 fs");
-  char hex[43];
-  UniversalTime(1).ToHexString(hex);
-  EXPECT_STREQ(hex, "000000000000000000000001:0000000000000000");
-  UniversalTime(UniversalInteger(1), UniversalReal(0.5)).ToHexString(hex);
-  EXPECT_STREQ(hex + 24, ":3fe0000000000000");
 }
 
 }  // namespace
